@@ -1,0 +1,51 @@
+#pragma once
+
+#include "GridEditorLink.h"
+#include "StringGridObserver.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+// Counts what a grid model tells its view.
+class RecordingObserver : public StringGridObserver {
+public:
+    void gridRepaint() override { ++repaints; }
+    void gridCellChanged(int, int) override { ++cellChanges; }
+    void gridCountsChanged() override { ++countChanges; }
+    void gridSizesChanged() override { ++sizeChanges; }
+    void gridCurrentChanged(GridCell, TGridRect) override { ++currentChanges; }
+    void gridFontChanged() override { ++fontChanges; }
+
+    int repaints = 0;
+    int cellChanges = 0;
+    int countChanges = 0;
+    int sizeChanges = 0;
+    int currentChanges = 0;
+    int fontChanges = 0;
+};
+
+// An in-place editor that remembers its cell and logs what the model asks of it.
+class FakeEditor : public GridEditorLink {
+public:
+    bool editorVisible() const override { return visible; }
+    GridCell editorCell() const override { return cell; }
+    void setEditorCell(GridCell newCell) override {
+        cell = newCell;
+        log.push_back("bind " + std::to_string(cell.col) + "," + std::to_string(cell.row));
+    }
+    void hideEditor() override {
+        visible = false;
+        log.emplace_back("hide");
+    }
+    void showEditor() override {
+        visible = true;
+        log.emplace_back("show");
+    }
+
+    bool visible = false;
+    GridCell cell;
+    std::vector<std::string> log;
+};
