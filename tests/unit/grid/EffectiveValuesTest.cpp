@@ -85,6 +85,8 @@ TEST_F(EffectiveValues, FirstSetEditabilityDecidesElseTheGridsEditable) {
     EXPECT_FALSE(grid->EffectiveEditable(3, 3));
     grid->EditCell(3, 3, true);
     EXPECT_TRUE(grid->EffectiveEditable(3, 3));
+    grid->Entry(PropertyLayer::Cell, 3, 3)->setEditability(static_cast<TCellEditability>(7));
+    EXPECT_FALSE(grid->EffectiveEditable(3, 3)) << "an unknown byte is set, and only 2 edits";
 }
 
 TEST_F(EffectiveValues, FontsAndBrushesStartAsCopiesOfTheGridsAndEndAtFixedOnes) {
