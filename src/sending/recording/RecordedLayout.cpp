@@ -13,7 +13,15 @@ constexpr unsigned AltGr = 6;
 struct Table {
     std::array<std::uint16_t, 256> keys{};
 
-    Table() { keys.fill(NoKey); }
+    // Letters, digits and control keys are alike in both layouts but for what Shift does
+    // to the digits.
+    explicit Table(std::string_view shiftedDigits) {
+        keys.fill(NoKey);
+        addCommonKeys();
+        for (unsigned char d = 0; d < 10; ++d) {
+            key('0' + d, '0' + d, static_cast<unsigned char>(shiftedDigits[d]));
+        }
+    }
 
     void set(unsigned char c, unsigned vk, unsigned modifiers = 0) {
         keys[c] = static_cast<std::uint16_t>(modifiers << 8 | vk);
@@ -26,30 +34,26 @@ struct Table {
             set(altGr, vk, AltGr);
         }
     }
+
+private:
+    void addCommonKeys() {
+        for (unsigned char c = 'a'; c <= 'z'; ++c) {
+            set(c, c - 'a' + 'A');
+            set(static_cast<unsigned char>(c - 'a' + 'A'), c - 'a' + 'A', Shift);
+            set(static_cast<unsigned char>(c - 'a' + 1), c - 'a' + 'A', Ctrl); // Ctrl+letter
+        }
+        set('\b', 0x08);
+        set('\t', 0x09);
+        set('\n', 0x0D, Ctrl);
+        set('\r', 0x0D);
+        set(0x1B, 0x1B);
+        set(' ', 0x20);
+        set(0x7F, 0x08, Ctrl);
+    }
 };
 
-void AddCommonKeys(Table& t) {
-    for (unsigned char c = 'a'; c <= 'z'; ++c) {
-        t.set(c, c - 'a' + 'A');
-        t.set(static_cast<unsigned char>(c - 'a' + 'A'), c - 'a' + 'A', Shift);
-        t.set(static_cast<unsigned char>(c - 'a' + 1), c - 'a' + 'A', Ctrl); // Ctrl+letter
-    }
-    t.set('\b', 0x08);
-    t.set('\t', 0x09);
-    t.set('\n', 0x0D, Ctrl);
-    t.set('\r', 0x0D);
-    t.set(0x1B, 0x1B);
-    t.set(' ', 0x20);
-    t.set(0x7F, 0x08, Ctrl);
-}
-
 Table GermanTable() {
-    Table t;
-    AddCommonKeys(t);
-    const std::string_view shiftedDigits = "=!\"\xA7$%&/()";
-    for (unsigned char d = 0; d < 10; ++d) {
-        t.key('0' + d, '0' + d, static_cast<unsigned char>(shiftedDigits[d]));
-    }
+    Table t("=!\"\xA7$%&/()");
     t.set('\xB2', '2', AltGr);
     t.set('\xB3', '3', AltGr);
     t.set('{', '7', AltGr);
@@ -75,12 +79,7 @@ Table GermanTable() {
 }
 
 Table UsTable() {
-    Table t;
-    AddCommonKeys(t);
-    const std::string_view shiftedDigits = ")!@#$%^&*(";
-    for (unsigned char d = 0; d < 10; ++d) {
-        t.key('0' + d, '0' + d, static_cast<unsigned char>(shiftedDigits[d]));
-    }
+    Table t(")!@#$%^&*(");
     t.key(0xBA, ';', ':');
     t.key(0xBB, '=', '+');
     t.key(0xBC, ',', '<');

@@ -1,11 +1,11 @@
 // Whatever the user writes in the preview box is typed as it stands: after escaping, the
 // parser sees only Alt and Ctrl around the base keys of the AltGr characters.
 #include "EscapePreviewText.h"
+#include "FuzzCheck.h"
 #include "ParseKeySequence.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -14,12 +14,6 @@ namespace {
 char BaseKey(char c) {
     const std::string_view escape = AltGrEscape(c);
     return escape.empty() ? c : escape[19]; // "{ALTDOWN}{CTRLDOWN}" is 19 long
-}
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
 }
 
 } // namespace

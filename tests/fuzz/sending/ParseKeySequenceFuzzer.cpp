@@ -1,12 +1,12 @@
 // Any byte string parses, and types without trouble against the simulated desktop. A
 // sequence without a brace group is exactly one TypeText of its text.
+#include "FuzzCheck.h"
 #include "ParseKeySequence.h"
 #include "RecordingPlatform.h"
 #include "SendKeySequence.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -19,12 +19,6 @@ bool HasBraceGroup(std::string_view text) {
 bool KnownKey(std::uint8_t vk) {
     return (vk >= 16 && vk <= 18) || (vk >= 35 && vk <= 40) || vk == 45 || vk == 46 ||
            (vk >= 96 && vk <= 123 && vk != 108) || vk == 144;
-}
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
 }
 
 } // namespace
