@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A simulated desktop for tests: top-level windows in enumeration order, a keyboard with
