@@ -17,15 +17,7 @@ struct BoldCourier : TMyFont {
     }
 };
 
-class CellPropertiesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        grid = PhraseGridModel::Create();
-        grid->setObserver(&view);
-    }
-    std::unique_ptr<PhraseGridModel> grid;
-    RecordingObserver view;
-};
+using CellPropertiesTest = ObservedPhraseGrid;
 
 TEST_F(CellPropertiesTest, NewRecordIsEmptyAndAnySingleSettingMakesItNot) {
     TCellProperties record(grid.get());

@@ -7,15 +7,7 @@
 
 namespace {
 
-class EffectiveValues : public ::testing::Test {
-protected:
-    void SetUp() override {
-        grid = PhraseGridModel::Create();
-        grid->setObserver(&view);
-    }
-    std::unique_ptr<PhraseGridModel> grid;
-    RecordingObserver view;
-};
+using EffectiveValues = ObservedPhraseGrid;
 
 TEST_F(EffectiveValues, GridWideValuesStartAsTheDesignSays) {
     EXPECT_EQ(grid->Alignment(), TMyAlign::alLeft);

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "GridEditorLink.h"
+#include "PhraseGridModel.h"
 #include "StringGridObserver.h"
 
-#include <QByteArray>
-#include <QString>
+#include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,4 +49,15 @@ public:
     bool visible = false;
     GridCell cell;
     std::vector<std::string> log;
+};
+
+// A set-up phrase grid model watched by a RecordingObserver.
+class ObservedPhraseGrid : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid = PhraseGridModel::Create();
+        grid->setObserver(&view);
+    }
+    std::unique_ptr<PhraseGridModel> grid;
+    RecordingObserver view;
 };
