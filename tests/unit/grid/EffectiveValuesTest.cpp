@@ -9,20 +9,11 @@ namespace {
 
 using EffectiveValues = ObservedPhraseGrid;
 
-TEST_F(EffectiveValues, GridWideValuesStartAsTheDesignSays) {
-    EXPECT_EQ(grid->Alignment(), TMyAlign::alLeft);
-    EXPECT_EQ(grid->Wordwrap(), T_Wordwrap::ww_none);
-    EXPECT_TRUE(grid->Editable());
-    EXPECT_EQ(colorBits(grid->SelectedCellColor()), 0x80000002u);
-    EXPECT_EQ(colorBits(grid->SelectedFontColor()), 0xFFFFFFu);
-    EXPECT_EQ(colorBits(grid->FixedBrush().Color()), 0x8000000Fu);
-    EXPECT_TRUE(grid->FixedFont().sameAttributes(TMyFont()));
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(grid->EntryCount(static_cast<PropertyLayer>(i)), 0u);
-    }
-}
-
-TEST_F(EffectiveValues, WithNothingSetFallBackToTheGridAndThenToLeftAndNoWrap) {
+TEST_F(EffectiveValues, WithNothingSetFallBackToTheGridWideValues) {
+    EXPECT_EQ(colorBits(grid->EffectiveSelectedCellColor(2, 2)), 0x80000002u);
+    EXPECT_EQ(colorBits(grid->EffectiveSelectedFontColor(2, 2)), 0xFFFFFFu);
+    EXPECT_EQ(colorBits(grid->EffectiveColor(0, 0)), 0x8000000Fu);
+    EXPECT_TRUE(grid->EffectiveEditable(2, 2));
     EXPECT_EQ(grid->EffectiveAlignment(2, 2), TMyAlign::alLeft);
     EXPECT_EQ(grid->EffectiveWordwrap(2, 2), T_Wordwrap::ww_none);
     grid->setAlignment(TMyAlign::alDefault);
@@ -30,9 +21,7 @@ TEST_F(EffectiveValues, WithNothingSetFallBackToTheGridAndThenToLeftAndNoWrap) {
     EXPECT_EQ(grid->EffectiveAlignment(2, 2), TMyAlign::alLeft);
     EXPECT_EQ(grid->EffectiveWordwrap(0, 0), T_Wordwrap::ww_none);
     grid->setAlignment(TMyAlign::alRight);
-    grid->setWordwrap(T_Wordwrap::ww_wordwrap);
     EXPECT_EQ(grid->EffectiveAlignment(2, 2), TMyAlign::alRight);
-    EXPECT_EQ(grid->EffectiveWordwrap(0, 0), T_Wordwrap::ww_wordwrap);
 }
 
 TEST_F(EffectiveValues, CellThenColumnThenRowLayerDecide) {
@@ -182,16 +171,6 @@ TEST_F(EffectiveValues, LayersCostOneEntryPerIndexUsedWhateverItsSize) {
     EXPECT_EQ(grid->EntryCount(PropertyLayer::Row), 1u);
     EXPECT_EQ(grid->EntryCount(PropertyLayer::FixedCol), 0u);
     EXPECT_EQ(grid->Hints().size(), 2u);
-}
-
-TEST_F(EffectiveValues, PutEntryReplacesAndHandsBackAndNullEmptiesTheSlot) {
-    auto first = grid->NewRecord();
-    TCellProperties* stored = first.get();
-    EXPECT_EQ(grid->PutEntry(PropertyLayer::Cell, 4, 4, std::move(first)), nullptr);
-    EXPECT_EQ(grid->Entry(PropertyLayer::Cell, 4, 4), stored);
-    const auto back = grid->PutEntry(PropertyLayer::Cell, 4, 4, nullptr);
-    EXPECT_EQ(back.get(), stored);
-    EXPECT_EQ(grid->EntryCount(PropertyLayer::Cell), 0u);
 }
 
 // A grid that keeps its own record class and extends the set-up step.

@@ -51,6 +51,24 @@ public:
     std::vector<std::string> log;
 };
 
+// Puts "c:r" into every cell (column c, row r).
+inline void fillTexts(StringGridData& grid) {
+    for (int c = 0; c < grid.ColCount(); ++c) {
+        for (int r = 0; r < grid.RowCount(); ++r) {
+            grid.setCells(c, r, QByteArray::number(c) + ':' + QByteArray::number(r));
+        }
+    }
+}
+
+// The texts of one column, each followed by '|'.
+inline QByteArray columnTexts(const StringGridData& grid, int col) {
+    QByteArray texts;
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        texts += grid.Cells(col, r) + '|';
+    }
+    return texts;
+}
+
 // A set-up phrase grid model watched by a RecordingObserver.
 class ObservedPhraseGrid : public ::testing::Test {
 protected:

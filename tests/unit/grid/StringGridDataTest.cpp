@@ -5,99 +5,44 @@
 
 namespace {
 
-// Column c, row r holds "c:r" for every cell of the grid.
-void fillTexts(StringGridData& grid) {
-    for (int c = 0; c < grid.ColCount(); ++c) {
-        for (int r = 0; r < grid.RowCount(); ++r) {
-            grid.setCells(c, r, QByteArray::number(c) + ':' + QByteArray::number(r));
-        }
-    }
-}
-
-QByteArray column(const StringGridData& grid, int col) {
-    QByteArray texts;
-    for (int r = 0; r < grid.RowCount(); ++r) {
-        texts += grid.Cells(col, r) + '|';
-    }
-    return texts;
-}
-
-TEST(StringGridCounts, StartAsAPlainFiveByFiveGridWithOneFixedRowAndColumn) {
-    const StringGridData grid;
-    EXPECT_EQ(grid.ColCount(), 5);
-    EXPECT_EQ(grid.RowCount(), 5);
-    EXPECT_EQ(grid.FixedCols(), 1);
-    EXPECT_EQ(grid.FixedRows(), 1);
-    EXPECT_EQ(grid.Current(), (GridCell{1, 1}));
-    EXPECT_EQ(grid.Color(), clWindow);
-    EXPECT_EQ(grid.FixedColor(), clBtnFace);
-}
-
-TEST(StringGridCounts, AreAtLeastOneAndLoweringBelowTheFixedCountLowersIt) {
+TEST(StringGridCounts, AreAtLeastOneAndKeepOneNonFixedLine) {
     StringGridData grid;
+    EXPECT_EQ(grid.Current(), (GridCell{1, 1})) << "5 x 5 with one fixed row and column";
     grid.setRowCount(10);
     grid.setFixedRows(4);
     grid.setRowCount(4);
-    EXPECT_EQ(grid.RowCount(), 4);
-    EXPECT_EQ(grid.FixedRows(), 3);
+    EXPECT_EQ(grid.FixedRows(), 3) << "lowering the count lowers the fixed count";
     grid.setRowCount(0);
     EXPECT_EQ(grid.RowCount(), 1);
     EXPECT_EQ(grid.FixedRows(), 0);
 
-    grid.setColCount(3);
-    grid.setFixedCols(2);
-    grid.setColCount(-5);
-    EXPECT_EQ(grid.ColCount(), 1);
-    EXPECT_EQ(grid.FixedCols(), 0);
-}
-
-TEST(StringGridCounts, FixedCountsThatLeaveNoScrollingLineAreRefused) {
-    StringGridData grid;
-    grid.setFixedRows(5);
-    EXPECT_EQ(grid.FixedRows(), 1);
+    grid.setFixedCols(5);
     grid.setFixedCols(-1);
-    EXPECT_EQ(grid.FixedCols(), 1);
-    grid.setFixedRows(4);
-    EXPECT_EQ(grid.FixedRows(), 4);
-    EXPECT_EQ(grid.Row(), 4) << "the current cell leaves the fixed rows";
+    EXPECT_EQ(grid.FixedCols(), 1) << "refused";
+    grid.setFixedCols(4);
+    EXPECT_EQ(grid.Col(), 4) << "the current cell leaves the fixed columns";
 }
 
-TEST(StringGridCurrentCell, StaysOnANonFixedCellWhenCountsShrink) {
+TEST(StringGridCurrentCell, StaysOnNonFixedCellsAndSpansTheSelectionFromTheAnchor) {
     StringGridData grid;
+    grid.setCurrentCell(0, 2);
+    grid.setCurrentCell(2, 5);
+    EXPECT_EQ(grid.Current(), (GridCell{1, 1})) << "fixed and outside cells are refused";
+    grid.setCurrentCell(3, 3);
+    grid.setCurrentCell(1, 4, true);
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 3, 4}));
+    grid.setSelection({0, 2, 4, 3});
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 3, 4})) << "a fixed corner is refused";
+    grid.setSelection({1, 2, 4, 3});
+    EXPECT_EQ(grid.Current(), (GridCell{4, 3}));
+
     grid.setRowCount(10);
-    grid.setColCount(6);
-    grid.setCurrentCell(5, 8);
+    grid.setCurrentCell(4, 8);
     grid.setCurrentCell(2, 3, true);
     grid.setRowCount(5);
     grid.setColCount(4);
     EXPECT_EQ(grid.Current(), (GridCell{2, 3}));
     EXPECT_EQ(grid.Selection(), (TGridRect{2, 3, 3, 4})) << "the anchor is clamped too";
-}
-
-TEST(StringGridCurrentCell, RefusesFixedAndOutsideCells) {
-    StringGridData grid;
-    grid.setCurrentCell(0, 2);
-    grid.setCurrentCell(2, 5);
-    grid.setCurrentCell(-1, -1);
-    EXPECT_EQ(grid.Current(), (GridCell{1, 1}));
-    grid.setRow(4);
-    grid.setCol(3);
-    EXPECT_EQ(grid.Current(), (GridCell{3, 4}));
-}
-
-TEST(StringGridCurrentCell, SelectionSpansAnchorAndCurrentCell) {
-    StringGridData grid;
-    grid.setCurrentCell(3, 3);
-    grid.setCurrentCell(1, 4, true);
-    EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 3, 4}));
-    grid.setCurrentCell(2, 2);
-    EXPECT_EQ(grid.Selection(), (TGridRect{2, 2, 2, 2}));
-
-    grid.setSelection({1, 2, 4, 3});
-    EXPECT_EQ(grid.Selection(), (TGridRect{1, 2, 4, 3}));
-    EXPECT_EQ(grid.Current(), (GridCell{4, 3}));
-    grid.setSelection({0, 2, 4, 3});
-    EXPECT_EQ(grid.Selection(), (TGridRect{1, 2, 4, 3})) << "a fixed corner is refused";
 }
 
 TEST(StringGridTexts, ExistOnlyInsideTheGridAndNeverReappear) {
@@ -123,7 +68,7 @@ TEST(StringGridTexts, ClearAndMoveOneRowOrColumnWithItsObjects) {
     int object = 0;
     grid.setObjects(2, 1, &object);
     grid.moveTexts(GridAxis::Rows, 1, 3);
-    EXPECT_EQ(column(grid, 2), "2:0|2:2|2:3|2:1|2:4|");
+    EXPECT_EQ(columnTexts(grid, 2), "2:0|2:2|2:3|2:1|2:4|");
     EXPECT_EQ(grid.Objects(2, 3), &object);
     grid.moveTexts(GridAxis::Columns, 4, 0);
     EXPECT_EQ(grid.Cells(0, 0), "4:0");
@@ -135,7 +80,7 @@ TEST(StringGridTexts, ClearAndMoveOneRowOrColumnWithItsObjects) {
     EXPECT_EQ(grid.Objects(3, 3), nullptr);
     EXPECT_EQ(grid.Cells(3, 4), "2:4");
     grid.clearTexts(GridAxis::Columns, 0);
-    EXPECT_EQ(column(grid, 0), "|||||");
+    EXPECT_EQ(columnTexts(grid, 0), "|||||");
     EXPECT_EQ(grid.Cells(1, 0), "0:0");
 }
 
@@ -163,7 +108,7 @@ TEST(StringGridMoves, UserMoveCarriesTextsAndCurrentCellButNotSizes) {
     grid.setRowHeights(2, 40);
     grid.setCurrentCell(1, 2);
     grid.MoveRow(2, 4);
-    EXPECT_EQ(column(grid, 1), "1:0|1:1|1:3|1:4|1:2|");
+    EXPECT_EQ(columnTexts(grid, 1), "1:0|1:1|1:3|1:4|1:2|");
     EXPECT_EQ(grid.Current(), (GridCell{1, 4}));
     EXPECT_EQ(grid.RowHeights(2), 40);
     EXPECT_EQ(grid.RowHeights(4), 24);
