@@ -196,6 +196,7 @@ private:
     void controlSymbol(char symbol);
     void textRun(QByteArrayView bytes);
     void character(char16_t unit);
+    void appendText(const QString& text);
     void unicodeCharacter(int parameter);
     bool consumeFallback();
 
@@ -571,8 +572,12 @@ void RtfBuilder::textRun(QByteArrayView bytes) {
         }
         return;
     }
-    for (const char c : bytes) {
-        character(cp1252ToUnicode(static_cast<unsigned char>(c)));
+    if (pendingHighSurrogate_ != 0) {
+        character(cp1252ToUnicode(static_cast<unsigned char>(bytes[0])));
+        bytes = bytes.sliced(1);
+    }
+    if (!bytes.isEmpty()) {
+        appendText(fromCp1252(bytes)); // cp1252 has no surrogates: the whole run at once
     }
 }
 
@@ -599,10 +604,12 @@ void RtfBuilder::character(char16_t unit) {
         }
         text += QChar(unit);
     }
-    if (text.isEmpty()) {
-        return;
+    if (!text.isEmpty()) {
+        appendText(text);
     }
+}
 
+void RtfBuilder::appendText(const QString& text) {
     const GroupState& group = state();
     switch (group.destination) {
     case Destination::Text:
