@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "QuipError.h"
 #include "RtfLexer.h"
+#include "RtfVocabulary.h"
 
 #include <QFile>
 #include <QTextBlock>
@@ -13,23 +14,11 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <map>
 #include <utility>
 #include <vector>
 
 namespace {
-
-enum class ListKind {
-    None,
-    ByMarker,
-    Bullet,
-    Decimal,
-    LowerAlpha,
-    UpperAlpha,
-    LowerRoman,
-    UpperRoman
-};
 
 struct CharState {
     bool bold = false, italic = false, underline = false, strike = false, hidden = false;
@@ -43,11 +32,11 @@ struct CharState {
 struct ParaState {
     Qt::Alignment alignment = Qt::AlignLeft;
     int leftIndent = 0, rightIndent = 0, firstIndent = 0, spaceBefore = 0, spaceAfter = 0; // twips
-    ListKind list = ListKind::None;
+    RtfListKind list = RtfListKind::None;
     int listLevel = 0;
 };
 
-enum class Destination { Text, Skip, FontTable, ColorTable, ListMarker, Numbering };
+enum class Destination { Text, Skip, FontTable, ColorTable, ListLabel, Numbering };
 
 struct GroupState {
     CharState chars;
@@ -61,121 +50,8 @@ struct GroupState {
 constexpr std::size_t kMaxDepth = 200;
 constexpr std::size_t kMaxListLevels = 9;
 
-// Groups whose content is not text for the reader.
-bool isSkippedDestination(QByteArrayView word) {
-    static constexpr QByteArrayView names[] = {
-        "info",
-        "stylesheet",
-        "pict",
-        "header",
-        "headerl",
-        "headerr",
-        "headerf",
-        "footer",
-        "footerl",
-        "footerr",
-        "footerf",
-        "footnote",
-        "annotation",
-        "object",
-        "objdata",
-        "fldinst",
-        "themedata",
-        "colorschememapping",
-        "latentstyles",
-        "datastore",
-        "xmlnstbl",
-        "listtable",
-        "listoverridetable",
-        "rsidtbl",
-        "revtbl",
-        "filetbl",
-        "generator",
-        "author",
-        "operator",
-        "title",
-        "subject",
-        "keywords",
-        "comment",
-        "doccomm",
-        "nonshppict",
-        "private",
-        "xe",
-        "tc",
-        "txe",
-        "bkmkstart",
-        "bkmkend",
-        "userprops",
-        "template",
-        "mmathPr",
-        "pgdsctbl",
-        "atnid",
-        "atnauthor",
-        "listpicture",
-    };
-    return std::find(std::begin(names), std::end(names), word) != std::end(names);
-}
-
-// Characters that RTF names by control word.
-char16_t namedCharacter(QByteArrayView word) {
-    static const std::array<std::pair<QByteArrayView, char16_t>, 11> table = {{
-        {"bullet", 0x2022},
-        {"emdash", 0x2014},
-        {"endash", 0x2013},
-        {"lquote", 0x2018},
-        {"rquote", 0x2019},
-        {"ldblquote", 0x201C},
-        {"rdblquote", 0x201D},
-        {"emspace", 0x2003},
-        {"enspace", 0x2002},
-        {"qmspace", 0x2005},
-        {"zwj", 0x200D},
-    }};
-    for (const auto& [name, character] : table) {
-        if (name == word) {
-            return character;
-        }
-    }
-    return 0;
-}
-
-// Word processors put the list's label text before each item; it tells the kind of list.
-// Outline levels of headings are lists too, but with no label at all.
-ListKind kindOfMarker(const QString& marker) {
-    const QString label = marker.trimmed();
-    if (label.isEmpty()) {
-        return ListKind::None;
-    }
-    const QChar first = label.at(0);
-    if (first.isDigit()) {
-        return ListKind::Decimal;
-    }
-    if (label.size() > 1 && first.isLetter() && first.unicode() < 0x80) {
-        return first.isLower() ? ListKind::LowerAlpha : ListKind::UpperAlpha;
-    }
-    return ListKind::Bullet;
-}
-
-QTextListFormat::Style listStyle(ListKind kind) {
-    switch (kind) {
-    case ListKind::Decimal:
-        return QTextListFormat::ListDecimal;
-    case ListKind::LowerAlpha:
-        return QTextListFormat::ListLowerAlpha;
-    case ListKind::UpperAlpha:
-        return QTextListFormat::ListUpperAlpha;
-    case ListKind::LowerRoman:
-        return QTextListFormat::ListLowerRoman;
-    case ListKind::UpperRoman:
-        return QTextListFormat::ListUpperRoman;
-    default:
-        return QTextListFormat::ListDisc;
-    }
-}
-
-qreal twipsToPixels(int twips) {
-    return twips / 15.0;
-} // 1440 twips an inch, 96 pixels
+// 1440 twips an inch, 96 pixels.
+qreal twipsToPixels(int twips) { return twips / 15.0; }
 
 class RtfBuilder {
 public:
@@ -226,7 +102,7 @@ private:
     QString pendingText_;
     CharState pendingChars_;
     bool paragraphPending_ = false; // a paragraph ended; its successor starts with content
-    QString marker_;
+    QString label_;
     std::array<QTextList*, kMaxListLevels> lists_{};
 };
 
@@ -273,12 +149,12 @@ void RtfBuilder::run() {
 
 void RtfBuilder::openGroup() {
     starred_ = false;
+    fallbackToSkip_ = 0;
     if (stack_.size() >= kMaxDepth) {
         ++overflowDepth_;
         return;
     }
     stack_.push_back(stack_.back());
-    fallbackToSkip_ = 0;
 }
 
 void RtfBuilder::closeGroup() {
@@ -333,8 +209,8 @@ void RtfBuilder::controlWord(QByteArrayView word, bool hasParameter, int paramet
         return;
     }
     if (word == "listtext" || word == "pntext") {
-        state().destination = Destination::ListMarker;
-        marker_.clear();
+        state().destination = Destination::ListLabel;
+        label_.clear();
         return;
     }
     if (word == "pn" && stack_.size() >= 2) {
@@ -342,7 +218,7 @@ void RtfBuilder::controlWord(QByteArrayView word, bool hasParameter, int paramet
         numberingOwner_ = stack_.size() - 2;
         return;
     }
-    if (starred || isSkippedDestination(word)) {
+    if (starred || isSkippedRtfDestination(word)) {
         state().destination = Destination::Skip;
         return;
     }
@@ -376,7 +252,7 @@ void RtfBuilder::controlWord(QByteArrayView word, bool hasParameter, int paramet
         character(QChar::LineSeparator);
     } else if (word == "tab" || word == "cell") {
         character(u'\t');
-    } else if (const char16_t named = namedCharacter(word)) {
+    } else if (const char16_t named = rtfNamedCharacter(word)) {
         character(named);
     } else if (!characterFormatting(word, hasParameter, parameter)) {
         paragraphFormatting(word, hasParameter, parameter);
@@ -444,7 +320,7 @@ bool RtfBuilder::paragraphFormatting(QByteArrayView word, bool hasParameter, int
     } else if (word == "sa") {
         para.spaceAfter = std::max(0, twips);
     } else if (word == "ls") {
-        para.list = hasParameter && parameter > 0 ? ListKind::ByMarker : ListKind::None;
+        para.list = hasParameter && parameter > 0 ? RtfListKind::ByLabel : RtfListKind::None;
     } else if (word == "ilvl") {
         para.listLevel = std::clamp(parameter, 0, static_cast<int>(kMaxListLevels) - 1);
     } else {
@@ -460,27 +336,27 @@ void RtfBuilder::numberingWord(QByteArrayView word, bool hasParameter, int param
     }
     ParaState& para = stack_[numberingOwner_].para;
     if (word == "pnlvlblt") {
-        para.list = ListKind::Bullet;
+        para.list = RtfListKind::Bullet;
     } else if (word == "pnlvlbody" || word == "pnlvlcont") {
-        if (para.list == ListKind::None) {
-            para.list = ListKind::Decimal;
+        if (para.list == RtfListKind::None) {
+            para.list = RtfListKind::Decimal;
         }
     } else if (word == "pnlvl" && hasParameter) {
         para.listLevel = std::clamp(parameter - 1, 0, static_cast<int>(kMaxListLevels) - 1);
-        if (para.list == ListKind::None) {
-            para.list = ListKind::Decimal;
+        if (para.list == RtfListKind::None) {
+            para.list = RtfListKind::Decimal;
         }
-    } else if (para.list != ListKind::Bullet) {
+    } else if (para.list != RtfListKind::Bullet) {
         if (word == "pndec") {
-            para.list = ListKind::Decimal;
+            para.list = RtfListKind::Decimal;
         } else if (word == "pnlcltr") {
-            para.list = ListKind::LowerAlpha;
+            para.list = RtfListKind::LowerAlpha;
         } else if (word == "pnucltr") {
-            para.list = ListKind::UpperAlpha;
+            para.list = RtfListKind::UpperAlpha;
         } else if (word == "pnlcrm") {
-            para.list = ListKind::LowerRoman;
+            para.list = RtfListKind::LowerRoman;
         } else if (word == "pnucrm") {
-            para.list = ListKind::UpperRoman;
+            para.list = RtfListKind::UpperRoman;
         }
     }
 }
@@ -626,8 +502,8 @@ void RtfBuilder::appendText(const QString& text) {
     case Destination::FontTable:
         tableFontName_ += text;
         return;
-    case Destination::ListMarker:
-        marker_ += text;
+    case Destination::ListLabel:
+        label_ += text;
         return;
     default:
         return;
@@ -692,31 +568,32 @@ void RtfBuilder::endParagraph() {
     startParagraphIfPending();
     flushText();
     const ParaState& para = state().para;
-    const ListKind kind = para.list == ListKind::ByMarker ? kindOfMarker(marker_) : para.list;
-    marker_.clear();
+    const RtfListKind kind =
+        para.list == RtfListKind::ByLabel ? rtfListKindOfLabel(label_) : para.list;
+    label_.clear();
 
     QTextBlockFormat format;
     format.setAlignment(para.alignment);
     format.setRightMargin(twipsToPixels(para.rightIndent));
     format.setTopMargin(twipsToPixels(para.spaceBefore));
     format.setBottomMargin(twipsToPixels(para.spaceAfter));
-    if (kind == ListKind::None) {
+    if (kind == RtfListKind::None) {
         format.setLeftMargin(twipsToPixels(std::max(0, para.leftIndent)));
         format.setTextIndent(twipsToPixels(para.firstIndent));
     }
     cursor_.setBlockFormat(format);
     cursor_.setBlockCharFormat(charFormat(state().chars));
 
-    if (kind == ListKind::None) {
+    if (kind == RtfListKind::None) {
         lists_.fill(nullptr);
     } else {
         const auto level = static_cast<std::size_t>(para.listLevel);
         QTextList*& list = lists_[level];
-        if (list != nullptr && list->format().style() == listStyle(kind)) {
+        if (list != nullptr && list->format().style() == rtfListStyle(kind)) {
             list->add(cursor_.block());
         } else {
             QTextListFormat listFormat;
-            listFormat.setStyle(listStyle(kind));
+            listFormat.setStyle(rtfListStyle(kind));
             listFormat.setIndent(static_cast<int>(level) + 1);
             list = cursor_.createList(listFormat);
         }

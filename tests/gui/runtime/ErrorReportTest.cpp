@@ -59,23 +59,3 @@ TEST(ErrorReport, GuardShowsAThrownErrorOnceAndGoesOn) {
     EXPECT_EQ(ranAfter, 1);
     EXPECT_EQ(boxes.shown.size(), 2u);
 }
-
-TEST(ErrorReport, StandardBoxesGoThroughThePresenter) {
-    std::vector<MessageBoxRequest> shown;
-    MessageBoxAnswer answer = MessageBoxAnswer::No;
-    ScopedMessageBoxPresenter presenter([&](const MessageBoxRequest& request) {
-        shown.push_back(request);
-        return answer;
-    });
-    EXPECT_FALSE(askConfirmation(QStringLiteral("Weiter?")));
-    answer = MessageBoxAnswer::Yes;
-    EXPECT_TRUE(askConfirmation(QStringLiteral("Weiter?")));
-    showInformation(QStringLiteral("Zielfenster Chat nicht vorhanden!"));
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[0].kind, MessageBoxRequest::Confirmation);
-    EXPECT_EQ(shown[0].caption, QStringLiteral("Bestätigung"));
-    EXPECT_EQ(shown[0].text, QStringLiteral("Weiter?"));
-    EXPECT_EQ(shown[2].kind, MessageBoxRequest::Information);
-    EXPECT_EQ(shown[2].caption, QStringLiteral("Information"));
-    EXPECT_EQ(shown[2].text, QStringLiteral("Zielfenster Chat nicht vorhanden!"));
-}
