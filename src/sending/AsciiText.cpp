@@ -1,0 +1,20 @@
+#include "AsciiText.h"
+
+std::string AsciiUpper(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        c = AsciiUpper(c);
+    }
+    return result;
+}
+
+std::string_view TrimControls(std::string_view text) {
+    const auto isControl = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    while (!text.empty() && isControl(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isControl(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}

@@ -1,0 +1,36 @@
+#include "FindTargetWindow.h"
+
+#include "CaptionMatch.h"
+
+#include <string>
+
+WindowHandle FindTargetWindow(SendingPlatform& platform, std::string_view title) {
+    // Every caption begins with the empty title: it would pick whatever window comes first.
+    if (title.empty()) {
+        return NullWindow;
+    }
+    try {
+        WindowHandle found = platform.findWindowByCaption(title);
+        if (found == NullWindow) {
+            platform.forEachTopLevelWindow([&](WindowHandle window) {
+                std::string caption = platform.windowCaption(window);
+                if (caption.size() > MaxCaptionLength) {
+                    caption.resize(MaxCaptionLength);
+                }
+                if (CaptionStartsWith(caption, title)) {
+                    found = window;
+                    return false;
+                }
+                return true;
+            });
+        }
+        if (found != NullWindow) {
+            platform.sendSystemCommand(found, SystemCommand::Hotkey);
+            platform.sendSystemCommand(found, SystemCommand::Restore);
+        }
+        return found;
+    } catch (...) {
+        // A failed lookup is a missing window to the user, not an error.
+        return NullWindow;
+    }
+}

@@ -1,0 +1,151 @@
+#include "SendKeySequence.h"
+
+#include "KeyAction.h"
+#include "ParseKeySequence.h"
+#include "VirtualKeys.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr unsigned ShiftBit = 1;
+constexpr unsigned CtrlBit = 2;
+constexpr unsigned AltBit = 4;
+constexpr unsigned NoKey = 0xFF;
+
+// Performs the actions of one call and remembers which keys it holds down, so that they
+// can be let go should typing have to stop half-way.
+class KeySender {
+public:
+    KeySender(SendingPlatform& platform, WindowHandle window)
+        : platform_(platform), window_(window) {}
+
+    bool activate() { return platform_.bringToForeground(window_); }
+
+    bool perform(const KeyAction& action) {
+        switch (action.kind) {
+        case KeyActionKind::Activate:
+            return activate();
+        case KeyActionKind::KeyDown:
+            down(action.virtualKey, KeySource::VirtualKey);
+            return true;
+        case KeyActionKind::KeyUp:
+            up(action.virtualKey, KeySource::VirtualKey);
+            return true;
+        case KeyActionKind::KeyPress:
+            press(action.virtualKey, KeySource::VirtualKey);
+            return true;
+        case KeyActionKind::TypeText:
+            return typeText(action.text);
+        }
+        return true;
+    }
+
+    bool typeText(std::string_view text) {
+        if (!activate()) {
+            return false;
+        }
+        // Caps Lock is off while typing so that Shift alone decides the case.
+        const bool capsLock = platform_.capsLockOn();
+        if (capsLock) {
+            press(VkCapsLock, KeySource::VirtualKey);
+        }
+        bool reached = true;
+        for (const char c : text) {
+            platform_.keystrokePause(KeystrokePause);
+            if (!activate()) {
+                reached = false;
+                break;
+            }
+            typeCharacter(static_cast<unsigned char>(c));
+        }
+        if (capsLock) {
+            press(VkCapsLock, KeySource::VirtualKey);
+        }
+        return reached;
+    }
+
+    // Lets go of what this call holds, latest first.
+    void releaseHeldKeys() {
+        while (!held_.empty()) {
+            up(held_.back(), KeySource::VirtualKey);
+        }
+    }
+
+private:
+    void typeCharacter(unsigned char c) {
+        const unsigned key = platform_.layoutKey(c);
+        const unsigned code = key & 0xFF;
+        const unsigned modifiers = key >> 8;
+        if (code == NoKey || modifiers == NoKey) {
+            return;
+        }
+        const bool shift = (modifiers & ShiftBit) != 0;
+        // AltGr characters need Ctrl and Alt held; Ctrl alone (a line feed) is not held.
+        const bool altGr = (modifiers & (CtrlBit | AltBit)) == (CtrlBit | AltBit);
+        if (altGr) {
+            down(VkCtrl, KeySource::VirtualKey);
+            down(VkAlt, KeySource::VirtualKey);
+        }
+        if (shift) {
+            down(VkShift, KeySource::VirtualKey);
+        }
+        press(static_cast<std::uint8_t>(code), KeySource::TypedCharacter);
+        if (shift) {
+            up(VkShift, KeySource::VirtualKey);
+        }
+        if (altGr) {
+            up(VkAlt, KeySource::VirtualKey);
+            up(VkCtrl, KeySource::VirtualKey);
+        }
+    }
+
+    void down(std::uint8_t code, KeySource source) {
+        platform_.injectKeyEvent(code, KeyDirection::Down, source);
+        if (source == KeySource::VirtualKey &&
+            std::find(held_.begin(), held_.end(), code) == held_.end()) {
+            held_.push_back(code);
+        }
+    }
+
+    void up(std::uint8_t code, KeySource source) {
+        platform_.injectKeyEvent(code, KeyDirection::Up, source);
+        if (source == KeySource::VirtualKey) {
+            held_.erase(std::remove(held_.begin(), held_.end(), code), held_.end());
+        }
+    }
+
+    void press(std::uint8_t code, KeySource source) {
+        platform_.injectKeyEvent(code, KeyDirection::Down, source);
+        platform_.injectKeyEvent(code, KeyDirection::Up, source);
+    }
+
+    SendingPlatform& platform_;
+    WindowHandle window_;
+    std::vector<std::uint8_t> held_;
+};
+
+} // namespace
+
+SendOutcome SendKeySequence(SendingPlatform& platform, std::string_view sequence,
+                            WindowHandle window) {
+    KeySender sender(platform, window);
+    if (!sender.activate()) {
+        return SendOutcome::FocusLost;
+    }
+    for (const KeyAction& action : ParseKeySequence(sequence)) {
+        if (!sender.perform(action)) {
+            // Keystrokes meant for the target would reach another window: stop, and leave
+            // no key of ours down there.
+            sender.releaseHeldKeys();
+            return SendOutcome::FocusLost;
+        }
+    }
+    return SendOutcome::Completed;
+}
+
+SendOutcome TypeText(SendingPlatform& platform, std::string_view text, WindowHandle window) {
+    KeySender sender(platform, window);
+    return sender.typeText(text) ? SendOutcome::Completed : SendOutcome::FocusLost;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "WindowHandle.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// The window commands sent synchronously as WM_SYSCOMMAND, with the window itself as lParam.
+enum class SystemCommand : std::uint16_t {
+    Hotkey = 0xF150,  // activates the window named in lParam
+    Restore = 0xF120, // restores a minimised or maximised window
+};
+
+enum class KeyDirection { Down, Up };
+
+// Where the code of a key event comes from. VirtualKey: a Windows virtual-key code (Shift,
+// Ctrl, Alt, Caps Lock, the named keys of a key sequence). TypedCharacter: the low byte that
+// layoutKey() returned for a character being typed; its meaning is the backend's own, so a
+// backend may use identities of its own there without colliding with virtual-key codes.
+enum class KeySource { VirtualKey, TypedCharacter };
+
+// Every platform service that sending a key sequence relies on. Texts are cp1252 bytes.
+// One implementation per platform (Win32, X11) and a recording one for tests. Calls come
+// from one thread, the user-interface thread.
+class SendingPlatform {
+public:
+    virtual ~SendingPlatform() = default;
+
+    // The first top-level window whose whole caption equals `caption`, compared without
+    // regard to case as FindWindowA does (CaptionEquals); NullWindow when there is none.
+    virtual WindowHandle findWindowByCaption(std::string_view caption) = 0;
+
+    // Calls `visit` for each top-level window once, in the platform's order (Z order, top
+    // first), until `visit` returns false. Hidden, minimised and own windows included.
+    virtual void forEachTopLevelWindow(const std::function<bool(WindowHandle)>& visit) = 0;
+
+    // The window's caption; empty when it has none or is gone. Only the first 79 bytes are
+    // looked at, so a backend may return the whole caption or just those.
+    virtual std::string windowCaption(WindowHandle window) = 0;
+
+    // Sends the command and returns after the window has handled it.
+    virtual void sendSystemCommand(WindowHandle window, SystemCommand command) = 0;
+
+    // Makes the window the foreground window with the keyboard focus. Returns false only
+    // when keystrokes injected now would certainly not reach it (a null or vanished window,
+    // focus that did not arrive within the backend's bounded wait); the caller then types
+    // nothing more. Called before every typed character, so it should be cheap when the
+    // window already has the focus.
+    virtual bool bringToForeground(WindowHandle window) = 0;
+
+    // Injects one key event into the system's input stream (keybd_event with scan code 0 and
+    // no flags but key-up). See KeySource for what `code` means.
+    virtual void injectKeyEvent(std::uint8_t code, KeyDirection direction, KeySource source) = 0;
+
+    // The key that types `character` in the current keyboard layout, as VkKeyScanA answers:
+    // low byte the key, high byte the modifiers (1 Shift, 2 Ctrl, 4 Alt; Ctrl and Alt
+    // together are AltGr); 0xFF in either byte when the layout has no key for it.
+    virtual std::uint16_t layoutKey(unsigned char character) = 0;
+
+    // Whether Caps Lock is toggled on (GetKeyState(20) bit 0).
+    virtual bool capsLockOn() = 0;
+
+    // The pause before every typed character: a real sleep, so that the target keeps up.
+    virtual void keystrokePause(std::chrono::microseconds duration) = 0;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdlib>
+
+// A violated property is a finding: abort so that libFuzzer keeps the input.
+inline void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}

@@ -1,0 +1,200 @@
+#include "SendPreviewText.h"
+#include "CaptionMatch.h"
+#include "EscapePreviewText.h"
+#include "FindTargetWindow.h"
+#include "RecordingPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Trace = std::vector<std::string>;
+using Commands = std::vector<SystemCommand>;
+
+bool Contains(const Trace& trace, const std::string& entry) {
+    return std::find(trace.begin(), trace.end(), entry) != trace.end();
+}
+
+TEST(EscapePreviewText, RewritesEachAltGrCharacterOnce) {
+    EXPECT_EQ(EscapePreviewText(""), "");
+    EXPECT_EQ(EscapePreviewText("a\xE4~"), "a\xE4{ALTDOWN}{CTRLDOWN}+{ALTUP}{CTRLUP}");
+    // The braces of an inserted sequence are not rewritten again.
+    EXPECT_EQ(EscapePreviewText("{"), "{ALTDOWN}{CTRLDOWN}7{ALTUP}{CTRLUP}");
+    const std::string all = EscapePreviewText("{}[]~|@");
+    EXPECT_EQ(all.size(), 7U * 35U);
+    for (const char c : std::string("{}[]~|@")) {
+        EXPECT_EQ(AltGrEscape(c).size(), 35U);
+    }
+}
+
+TEST(CaptionMatch, PrefixFoldsOnlyAsciiLetters) {
+    EXPECT_TRUE(CaptionStartsWith("Kartenspiel - Browser", "kARTENSPIEL"));
+    EXPECT_TRUE(CaptionStartsWith("Chat", ""));
+    EXPECT_FALSE(CaptionStartsWith("Cha", "Chat"));
+    EXPECT_FALSE(CaptionStartsWith("\xDC"
+                                   "ber",
+                                   "\xFC"
+                                   "ber")); // Über, über
+    EXPECT_TRUE(CaptionStartsWith("\xDC"
+                                  "BER uns",
+                                  "\xDC"
+                                  "ber"));
+}
+
+TEST(CaptionMatch, WholeCaptionFoldsCp1252LettersLikeFindWindow) {
+    EXPECT_TRUE(CaptionEquals("Chat", "cHAT"));
+    EXPECT_TRUE(CaptionEquals("\xDC"
+                              "ber",
+                              "\xFC"
+                              "BER"));
+    EXPECT_TRUE(CaptionEquals("\x8A\x9F", "\x9A\xFF")); // Š Ÿ, š ÿ
+    EXPECT_FALSE(CaptionEquals("\xD7", "\xF7"));        // × and ÷ are no letters
+    EXPECT_FALSE(CaptionEquals("Chat", "Chat "));
+    EXPECT_FALSE(CaptionEquals("Chat - Browser", "Chat"));
+}
+
+class SendPreviewTextTest : public ::testing::Test {
+protected:
+    SendResult send(std::string_view preview, bool autoEnter = false) {
+        return SendPreviewText(platform, title, preview, autoEnter);
+    }
+
+    RecordingPlatform platform{KeyboardLayout::German};
+    std::string title = "Kartenspiel";
+};
+
+TEST_F(SendPreviewTextTest, ExactHitNeedsNoEnumerationAndActivatesTwice) {
+    platform.openWindow("Kartenspiel - Browser");
+    const WindowHandle exact = platform.openWindow("KARTENSPIEL");
+    EXPECT_EQ(send("hi"), SendResult::Sent);
+    EXPECT_FALSE(Contains(platform.trace(), "enum"));
+    EXPECT_EQ(platform.systemCommands(exact),
+              (Commands{SystemCommand::Hotkey, SystemCommand::Restore, SystemCommand::Hotkey,
+                        SystemCommand::Restore}));
+    EXPECT_EQ(platform.received(exact), "hi");
+}
+
+TEST_F(SendPreviewTextTest, FirstWindowWithThePrefixInEnumerationOrderWins) {
+    const WindowHandle other = platform.openWindow("Editor");
+    const WindowHandle first = platform.openWindow("kartenspiel: Tisch 1");
+    const WindowHandle second = platform.openWindow("Kartenspiel: Tisch 2");
+    platform.bringToForeground(second);
+    EXPECT_EQ(send("hi"), SendResult::Sent);
+    EXPECT_EQ(platform.received(first), "hi");
+    EXPECT_EQ(platform.received(second), "");
+    EXPECT_TRUE(platform.systemCommands(second).empty());
+    EXPECT_TRUE(platform.systemCommands(other).empty());
+    // The enumeration stops at the match.
+    EXPECT_FALSE(Contains(platform.trace(), "caption #3"));
+}
+
+TEST_F(SendPreviewTextTest, OnlyTheFirst79CharactersOfACaptionAreCompared) {
+    const std::string caption = "Kartenspiel " + std::string(88, 'x');
+    const WindowHandle window = platform.openWindow(caption);
+    title = caption.substr(0, 80);
+    EXPECT_EQ(send("hi"), SendResult::TargetMissing);
+    title = caption.substr(0, 79);
+    EXPECT_EQ(send("hi"), SendResult::Sent);
+    title = caption;
+    EXPECT_EQ(send("ho"), SendResult::Sent);
+    EXPECT_EQ(platform.received(window), "hiho");
+}
+
+TEST_F(SendPreviewTextTest, UmlautsOfAPrefixMustMatchInCase) {
+    const WindowHandle window = platform.openWindow("\xDC"
+                                                    "bung macht den Meister");
+    title = "\xFC"
+            "bung";
+    EXPECT_EQ(send("hi"), SendResult::TargetMissing);
+    title = "\xDC"
+            "BUNG";
+    EXPECT_EQ(send("hi"), SendResult::Sent);
+    EXPECT_EQ(platform.received(window), "hi");
+}
+
+TEST_F(SendPreviewTextTest, EmptyTitleFindsNoWindow) {
+    const WindowHandle window = platform.openWindow("");
+    platform.openWindow("Kartenspiel");
+    title = "";
+    EXPECT_EQ(send("hi", true), SendResult::TargetMissing);
+    EXPECT_TRUE(platform.trace().empty());
+    EXPECT_TRUE(platform.systemCommands(window).empty());
+}
+
+TEST_F(SendPreviewTextTest, MissingTargetTypesNothing) {
+    platform.openWindow("Editor");
+    EXPECT_EQ(send("hi", true), SendResult::TargetMissing);
+    EXPECT_TRUE(platform.keys().empty());
+    EXPECT_EQ(MissingTargetMessage("Chat"), "Zielfenster Chat nicht vorhanden!");
+}
+
+TEST_F(SendPreviewTextTest, TargetClosingBetweenTheLookupsIsMissing) {
+    const WindowHandle window = platform.openWindow("Kartenspiel");
+    const WindowHandle focused = platform.openWindow("Editor");
+    platform.onCall([&](const std::string& entry) {
+        if (entry == "restore #1") {
+            platform.closeWindow(window);
+            platform.bringToForeground(focused);
+        }
+    });
+    EXPECT_EQ(send("hi", true), SendResult::TargetMissing);
+    EXPECT_TRUE(platform.keys().empty());
+    EXPECT_EQ(platform.received(focused), "");
+}
+
+TEST_F(SendPreviewTextTest, FailingLookupCountsAsMissing) {
+    class BrokenPlatform : public RecordingPlatform {
+    public:
+        WindowHandle findWindowByCaption(std::string_view) override {
+            throw std::runtime_error("gone");
+        }
+    } broken;
+    broken.openWindow("Kartenspiel");
+    EXPECT_EQ(FindTargetWindow(broken, "Kartenspiel"), NullWindow);
+    EXPECT_EQ(SendPreviewText(broken, "Kartenspiel", "hi", false), SendResult::TargetMissing);
+}
+
+TEST_F(SendPreviewTextTest, EmptyPreviewTypesOnlyTheAutoEnter) {
+    const WindowHandle window = platform.openWindow("Kartenspiel");
+    EXPECT_EQ(send(""), SendResult::Sent);
+    EXPECT_TRUE(platform.keys().empty());
+    EXPECT_TRUE(Contains(platform.trace(), "fg #1"));
+    EXPECT_EQ(send("", true), SendResult::Sent);
+    EXPECT_EQ(platform.keys(), (Trace{"+[Return]", "-[Return]"}));
+    EXPECT_EQ(platform.received(window), "\r");
+}
+
+TEST_F(SendPreviewTextTest, PreviewIsTypedLiterallyOnTheGermanLayout) {
+    const WindowHandle window = platform.openWindow("Kartenspiel");
+    send("a@b");
+    EXPECT_EQ(platform.keys(), (Trace{"+[A]", "-[A]", "+Alt", "+Ctrl", "+[Q]", "-[Q]", "-Alt",
+                                      "-Ctrl", "+[B]", "-[B]"}));
+    send("{x}");
+    send("{ENTER}[~|]", true);
+    EXPECT_EQ(platform.received(window), "a@b{x}{ENTER}[~|]\r");
+}
+
+TEST_F(SendPreviewTextTest, LineBreakIsTypedAsTwoCharacters) {
+    const WindowHandle window = platform.openWindow("Kartenspiel");
+    send("ja\r\nnein");
+    // Carriage return and line feed each reach the Return key.
+    EXPECT_EQ(platform.received(window), "ja\r\rnein");
+}
+
+TEST_F(SendPreviewTextTest, LostFocusIsReported) {
+    const WindowHandle window = platform.openWindow("Kartenspiel");
+    platform.onCall([&](const std::string& entry) {
+        if (entry == "scan b") {
+            platform.refuseFocus(window);
+        }
+    });
+    EXPECT_EQ(send("abc"), SendResult::FocusLost);
+    EXPECT_EQ(platform.received(window), "ab");
+}
+
+} // namespace
