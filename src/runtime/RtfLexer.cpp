@@ -1,5 +1,7 @@
 #include "RtfLexer.h"
 
+#include "WholeNumber.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -10,19 +12,6 @@ bool isLetter(char c) {
 }
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-int hexValue(char c) {
-    if (isDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 } // namespace
@@ -65,8 +54,8 @@ RtfToken RtfLexer::next() {
         ++pos_;
         int value = 0;
         int digits = 0;
-        while (digits < 2 && pos_ < input_.size() && hexValue(input_[pos_]) >= 0) {
-            value = value * 16 + hexValue(input_[pos_++]);
+        while (digits < 2 && pos_ < input_.size() && hexDigitValue(input_[pos_]) >= 0) {
+            value = value * 16 + hexDigitValue(input_[pos_++]);
             ++digits;
         }
         if (digits == 0) {

@@ -6,9 +6,7 @@
 
 #include <cstdint>
 
-namespace {
-
-int hexDigit(char c) {
+int hexDigitValue(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
@@ -20,8 +18,6 @@ int hexDigit(char c) {
     }
     return -1;
 }
-
-} // namespace
 
 std::optional<int> parseWholeNumber(QByteArrayView text) {
     qsizetype i = 0;
@@ -51,7 +47,7 @@ std::optional<int> parseWholeNumber(QByteArrayView text) {
     std::uint64_t magnitude = 0;
     for (; i < n; ++i) {
         const int digit =
-            hex ? hexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
+            hex ? hexDigitValue(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
         if (digit < 0) {
             return std::nullopt;
         }

@@ -17,3 +17,6 @@ int toWholeNumber(QByteArrayView text);
 
 // A stored boolean: any non-zero whole number is true, zero false, other text the default.
 bool toBoolean(QByteArrayView text, bool defaultValue);
+
+// The value of one hexadecimal digit (either case), -1 for any other character.
+int hexDigitValue(char c);
