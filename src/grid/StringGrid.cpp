@@ -16,8 +16,8 @@ TStringGrid::TStringGrid(std::unique_ptr<StringGridData> data, QWidget* parent)
 }
 
 void TStringGrid::initialize() {
-    first_[colsSlot] = data_->FixedCols();
-    first_[rowsSlot] = data_->FixedRows();
+    shownFixed_[colsSlot] = first_[colsSlot] = data_->FixedCols();
+    shownFixed_[rowsSlot] = first_[rowsSlot] = data_->FixedRows();
     data_->setObserver(this);
     data_->setEditorLink(this);
     setFocusPolicy(Qt::StrongFocus);
@@ -150,6 +150,14 @@ void TStringGrid::gridCountsChanged() {
     if (editorShown_ &&
         (inplaceCell_.col >= data_->ColCount() || inplaceCell_.row >= data_->RowCount())) {
         HideEdit();
+    }
+    // A new fixed count starts the view again at the first non-fixed line.
+    for (const GridAxis axis : {GridAxis::Columns, GridAxis::Rows}) {
+        int& fixed = shownFixed_[slot(axis)];
+        if (fixed != data_->FixedCount(axis)) {
+            fixed = data_->FixedCount(axis);
+            first_[slot(axis)] = fixed;
+        }
     }
     updateScrollRanges();
     viewport()->update();

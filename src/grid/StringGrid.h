@@ -284,6 +284,8 @@ private:
     bool defaultDrawing_ = true;
     std::set<int> noTabStops_;
     int first_[2] = {StringGridData::initialFixedCols, StringGridData::initialFixedRows};
+    // The fixed counts the scroll position was last set up for.
+    int shownFixed_[2] = {StringGridData::initialFixedCols, StringGridData::initialFixedRows};
 
     QPainter* canvas_ = nullptr;
 

@@ -48,9 +48,17 @@ TEST_F(StringGridGeometry, ScrollingMovesOnlyTheNonFixedLinesAndStopsWhenTheLast
     grid->setTopRow(0);
     EXPECT_EQ(grid->TopRow(), 1) << "the scroll position is never a fixed row";
 
+    grid->setTopRow(9);
+    grid->data().setFixedRows(0);
+    EXPECT_EQ(grid->TopRow(), 0) << "a new fixed count shows the grid from its first line";
+    EXPECT_EQ(grid->MouseCoord(10, 10), (GridCell{0, 0}));
+    grid->setTopRow(9);
+    grid->data().setFixedRows(2);
+    EXPECT_EQ(grid->TopRow(), 2);
+
     grid->data().setRowCount(4);
     grid->setTopRow(3);
-    EXPECT_EQ(grid->TopRow(), 1) << "a short grid does not scroll";
+    EXPECT_EQ(grid->TopRow(), 2) << "a short grid does not scroll";
 }
 
 TEST_F(StringGridGeometry, ScrollBarsCountLinesAndFollowTheScrollStyle) {
