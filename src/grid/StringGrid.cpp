@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QScrollBar>
 
+#include <algorithm>
+
 TStringGrid::TStringGrid(QWidget* parent)
     : TStringGrid(std::make_unique<StringGridData>(), parent) {}
 
@@ -54,13 +56,13 @@ void TStringGrid::setOptions(TGridOptions options) {
     const bool tracking = options_.testFlag(goThumbTracking);
     horizontalScrollBar()->setTracking(tracking);
     verticalScrollBar()->setTracking(tracking);
-    if (options_.testFlag(goRowSelect) && editorMode_) {
+    if (editorMode_ && (!options_.testFlag(goEditing) || options_.testFlag(goRowSelect))) {
         HideEditor();
     }
-    // The line options decide the room between lines, and goRangeSelect the selection.
     if (!options_.testFlag(goRangeSelect)) {
         data_->setCurrentCell(data_->Col(), data_->Row());
     }
+    // The line options decide the room between lines.
     updateScrollRanges();
     viewport()->update();
 }
@@ -199,7 +201,7 @@ void TStringGrid::gridFontChanged() {
 
 void TStringGrid::FontChanged() {
     if (editor_) {
-        editor_->setFont(font());
+        editor_->setFont(toQFont(data_->Font()));
         placeEditor();
     }
 }

@@ -6,35 +6,48 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 // How often a drag beyond the cells scrolls by one line.
 constexpr int autoScrollIntervalMs = 60;
 
+struct MouseArguments {
+    TMouseButton button;
+    TShiftState shift;
+    QPoint at;
+};
+
+// A button event as the mouse hooks take it; nothing for a button the framework lacks.
+std::optional<MouseArguments> mouseArguments(const QMouseEvent& event) {
+    TMouseButton button{};
+    if (!toMouseButton(event.button(), button)) {
+        return std::nullopt;
+    }
+    return MouseArguments{button, shiftState(event.modifiers(), event.buttons()),
+                          event.position().toPoint()};
+}
+
 } // namespace
 
 void TStringGrid::mousePressEvent(QMouseEvent* event) {
-    TMouseButton button{};
-    if (!toMouseButton(event->button(), button)) {
+    if (const auto mouse = mouseArguments(*event)) {
+        MouseDown(mouse->button, mouse->shift, mouse->at.x(), mouse->at.y());
+    } else {
         event->ignore();
-        return;
     }
-    const QPoint at = event->position().toPoint();
-    MouseDown(button, shiftState(event->modifiers(), event->buttons()), at.x(), at.y());
 }
 
 void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-    TMouseButton button{};
-    if (!toMouseButton(event->button(), button)) {
+    if (const auto mouse = mouseArguments(*event)) {
+        if (mouse->button == TMouseButton::mbLeft) {
+            DblClick();
+        }
+        MouseDown(mouse->button, mouse->shift | ssDouble, mouse->at.x(), mouse->at.y());
+    } else {
         event->ignore();
-        return;
     }
-    if (button == TMouseButton::mbLeft) {
-        DblClick();
-    }
-    const QPoint at = event->position().toPoint();
-    MouseDown(button, shiftState(event->modifiers(), event->buttons()) | ssDouble, at.x(), at.y());
 }
 
 void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
@@ -43,13 +56,11 @@ void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TStringGrid::mouseReleaseEvent(QMouseEvent* event) {
-    TMouseButton button{};
-    if (!toMouseButton(event->button(), button)) {
+    if (const auto mouse = mouseArguments(*event)) {
+        MouseUp(mouse->button, mouse->shift, mouse->at.x(), mouse->at.y());
+    } else {
         event->ignore();
-        return;
     }
-    const QPoint at = event->position().toPoint();
-    MouseUp(button, shiftState(event->modifiers(), event->buttons()), at.x(), at.y());
 }
 
 void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -4,6 +4,7 @@
 #include "PhraseGrid.h"
 
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <climits>
 
@@ -73,6 +74,11 @@ TEST_F(StringGridGeometry, ScrollBarsCountLinesAndFollowTheScrollStyle) {
     EXPECT_EQ(bar->value(), 6);
     bar->setValue(3);
     EXPECT_EQ(grid->TopRow(), 4) << "moving the bar scrolls the grid";
+
+    QWheelEvent wheel(QPointF(60, 60), grid->mapToGlobal(QPointF(60, 60)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(client(), &wheel);
+    EXPECT_EQ(grid->TopRow(), 4 + QApplication::wheelScrollLines()) << "the wheel scrolls lines";
 
     grid->data().setRowCount(5);
     QApplication::processEvents();
