@@ -1,23 +1,33 @@
 #include "TextLines.h"
 
+#include <algorithm>
 #include <cstring>
 
 TextLines::TextLines(QByteArrayView text) : pos_(text.data()), end_(text.data() + text.size()) {
-    if (!text.isEmpty()) {
-        if (const void* nul = std::memchr(pos_, '\0', static_cast<std::size_t>(text.size()))) {
-            end_ = static_cast<const char*>(nul);
-        }
+    end_ = find(pos_, '\0');
+    nextCr_ = find(pos_, '\r');
+    nextLf_ = find(pos_, '\n');
+}
+
+const char* TextLines::find(const char* from, char byte) const {
+    if (from == end_) {
+        return end_;
     }
+    const void* found = std::memchr(from, byte, static_cast<std::size_t>(end_ - from));
+    return found ? static_cast<const char*>(found) : end_;
 }
 
 bool TextLines::next(QByteArrayView& line) {
     if (pos_ == end_) {
         return false;
     }
-    const char* stop = pos_;
-    while (stop != end_ && *stop != '\r' && *stop != '\n') {
-        ++stop;
+    if (nextCr_ < pos_) {
+        nextCr_ = find(pos_, '\r');
     }
+    if (nextLf_ < pos_) {
+        nextLf_ = find(pos_, '\n');
+    }
+    const char* const stop = std::min(nextCr_, nextLf_);
     line = QByteArrayView(pos_, stop - pos_);
     if (stop == end_) {
         pos_ = end_;

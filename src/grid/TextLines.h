@@ -12,6 +12,12 @@ public:
     bool next(QByteArrayView& line);
 
 private:
+    const char* find(const char* from, char byte) const;
+
     const char* pos_;
     const char* end_;
+    // The next CR and LF at or after pos_ (end_ for none). Each is looked for again only
+    // once passed, so a text with one kind of line end is still scanned once for the other.
+    const char* nextCr_;
+    const char* nextLf_;
 };

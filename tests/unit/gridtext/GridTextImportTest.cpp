@@ -14,6 +14,10 @@ TEST(ImportText, SplitsLinesAtCrLfLoneCrAndLoneLf) {
     EXPECT_EQ(dump(*ended), "a|\n");
     imported(*ended, "b\r\nc");
     EXPECT_EQ(dump(*ended), "b|\nc|\n");
+    imported(*ended, "d\n\ne\r");
+    EXPECT_EQ(dump(*ended), "d|\nc|\ne|\n");
+    imported(*ended, "f\r\r");
+    EXPECT_EQ(dump(*ended), "f|\nc|\ne|\n");
 }
 
 TEST(ImportText, ANulEndsTheText) {
