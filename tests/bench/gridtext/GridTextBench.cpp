@@ -45,53 +45,70 @@ std::unique_ptr<PhraseGridModel> loadedGrid(const QByteArray& file) {
     return grid;
 }
 
+// The largest growth of the heap over the measured stretches of one benchmark.
+class PeakHeapGrowth {
+public:
+    void start() {
+        before_ = HeapCounter::current();
+        HeapCounter::resetPeak();
+    }
+    void stop() { largest_ = std::max(largest_, HeapCounter::peak() - before_); }
+    void report(benchmark::State& state, qsizetype fileSize) const {
+        state.SetBytesProcessed(state.iterations() * fileSize);
+        state.counters["heap_per_byte"] =
+            static_cast<double>(largest_) / static_cast<double>(fileSize);
+    }
+
+private:
+    std::size_t before_ = 0;
+    std::size_t largest_ = 0;
+};
+
+QByteArray benchmarkFile(const benchmark::State& state) {
+    return phraseFile(state.range(0) << 20, static_cast<int>(state.range(1)));
+}
+
 void BM_ImportText(benchmark::State& state) {
-    const QByteArray file = phraseFile(state.range(0) << 20, static_cast<int>(state.range(1)));
+    const QByteArray file = benchmarkFile(state);
     QBuffer stream;
     stream.setData(file);
     stream.open(QIODevice::ReadOnly);
-    std::size_t peakGrowth = 0;
+    PeakHeapGrowth heap;
     for (auto _ : state) {
         state.PauseTiming();
         auto grid = PhraseGridModel::Create();
-        const std::size_t before = HeapCounter::current();
-        HeapCounter::resetPeak();
+        heap.start();
         state.ResumeTiming();
 
         ImportText(*grid, &stream, gridTextSeparator, wholeGridText);
 
         state.PauseTiming();
-        peakGrowth = std::max(peakGrowth, HeapCounter::peak() - before);
+        heap.stop();
         grid.reset();
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(state.iterations() * file.size());
-    state.counters["heap_per_byte"] =
-        static_cast<double>(peakGrowth) / static_cast<double>(file.size());
+    heap.report(state, file.size());
 }
 
 void BM_ExportText(benchmark::State& state) {
-    const QByteArray file = phraseFile(state.range(0) << 20, static_cast<int>(state.range(1)));
+    const QByteArray file = benchmarkFile(state);
     const auto grid = loadedGrid(file);
     if (ExportText(*grid, gridTextSeparator, wholeGridText)->data() != file) {
         state.SkipWithError("the written text differs from the file read");
         return;
     }
-    std::size_t peakGrowth = 0;
+    PeakHeapGrowth heap;
     for (auto _ : state) {
-        const std::size_t before = HeapCounter::current();
-        HeapCounter::resetPeak();
+        heap.start();
         auto text = ExportText(*grid, gridTextSeparator, wholeGridText);
         benchmark::DoNotOptimize(text->data().data());
 
         state.PauseTiming();
-        peakGrowth = std::max(peakGrowth, HeapCounter::peak() - before);
+        heap.stop();
         text.reset();
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(state.iterations() * file.size());
-    state.counters["heap_per_byte"] =
-        static_cast<double>(peakGrowth) / static_cast<double>(file.size());
+    heap.report(state, file.size());
 }
 
 // Sizes in MB, and cells per row.
