@@ -1,0 +1,128 @@
+#include "X11Platform.h"
+
+#include "CaptionMatch.h"
+#include "Cp1252Unicode.h"
+#include "X11Activation.h"
+#include "X11Atoms.h"
+#include "X11ErrorTrap.h"
+#include "X11KeyInjector.h"
+#include "X11Keymap.h"
+#include "X11Windows.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct DisplayCloser {
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+
+Window ToWindow(WindowHandle handle) {
+    return static_cast<Window>(handle);
+}
+
+WindowHandle ToHandle(Window window) {
+    return static_cast<WindowHandle>(window);
+}
+
+class X11Platform : public SendingPlatform {
+public:
+    explicit X11Platform(Display* display)
+        : display_(display), atoms_(display), keymap_(display), injector_(display, keymap_),
+          activation_(display, atoms_) {}
+
+    WindowHandle findWindowByCaption(std::string_view caption) override {
+        for (const Window window : windows()) {
+            if (CaptionEquals(windowCaption(ToHandle(window)), caption)) {
+                return ToHandle(window);
+            }
+        }
+        return NullWindow;
+    }
+
+    void forEachTopLevelWindow(const std::function<bool(WindowHandle)>& visit) override {
+        for (const Window window : windows()) {
+            if (!visit(ToHandle(window))) {
+                return;
+            }
+        }
+    }
+
+    std::string windowCaption(WindowHandle window) override {
+        X11ErrorTrap trap(display_.get());
+        return Utf8ToCp1252(WindowCaptionUtf8(display_.get(), atoms_, ToWindow(window)));
+    }
+
+    void sendSystemCommand(WindowHandle window, SystemCommand command) override {
+        if (window == NullWindow) {
+            return;
+        }
+        if (command == SystemCommand::Hotkey) {
+            activation_.activate(ToWindow(window));
+        } else if (command == SystemCommand::Restore) {
+            activation_.restore(ToWindow(window));
+        }
+    }
+
+    bool bringToForeground(WindowHandle window) override {
+        return activation_.bringToForeground(ToWindow(window));
+    }
+
+    void injectKeyEvent(std::uint8_t code, KeyDirection direction, KeySource source) override {
+        injector_.inject(code, direction, source);
+    }
+
+    std::uint16_t layoutKey(unsigned char character) override {
+        keymap_.update();
+        return keymap_.layoutKey(character);
+    }
+
+    bool capsLockOn() override {
+        keymap_.update();
+        return keymap_.capsLockOn();
+    }
+
+    void keystrokePause(std::chrono::microseconds duration) override {
+        std::this_thread::sleep_for(duration);
+    }
+
+private:
+    std::vector<Window> windows() {
+        X11ErrorTrap trap(display_.get());
+        return TopLevelClientWindows(display_.get(), atoms_);
+    }
+
+    std::unique_ptr<Display, DisplayCloser> display_;
+    X11Atoms atoms_;
+    X11Keymap keymap_;
+    X11KeyInjector injector_;
+    X11Activation activation_;
+};
+
+} // namespace
+
+std::unique_ptr<SendingPlatform> CreateX11Platform(const char* displayName) {
+    Display* display = XOpenDisplay(displayName);
+    if (display == nullptr) {
+        return nullptr;
+    }
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
+        XCloseDisplay(display);
+        return nullptr;
+    }
+    try {
+        return std::make_unique<X11Platform>(display);
+    } catch (const std::runtime_error&) {
+        // The platform has closed the display on its way out.
+        return nullptr;
+    }
+}

@@ -1,0 +1,99 @@
+#include "ChromiumChat.h"
+
+#include "X11Probe.h"
+
+#include <stdexcept>
+
+namespace {
+
+std::string PercentEncode(const std::string& text) {
+    static const char* const digits = "0123456789ABCDEF";
+    std::string result;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+            (byte >= '0' && byte <= '9') || byte == '-' || byte == '_' || byte == '.') {
+            result += c;
+        } else {
+            result += '%';
+            result += digits[byte >> 4];
+            result += digits[byte & 0xF];
+        }
+    }
+    return result;
+}
+
+std::vector<std::string> Arguments(const std::string& caption, const std::string& profile) {
+    return {"chromium",
+            "--no-sandbox", // as root
+            "--no-first-run",
+            "--disable-gpu",
+            "--disable-background-networking",
+            "--disable-component-update",
+            "--disable-sync",
+            "--disable-quic",
+            "--no-default-browser-check",
+            "--password-store=basic",
+            "--user-data-dir=" + profile,
+            "--window-size=900,600",
+            std::string("file://") + QUIP_CHAT_PAGE_PATH + "#" + PercentEncode(caption)};
+}
+
+} // namespace
+
+ChromiumChat::ChromiumChat(const XvfbDisplay& display, const std::string& caption)
+    : display_(display), caption_(caption),
+      process_(Arguments(caption, profile_.path().string()), display.environment()) {
+    X11Probe probe(display.name());
+    const std::string prefix = caption_ + " [";
+    const bool shown = X11Probe::waitUntil(
+        [&] {
+            if (const auto window = probe.findWindowByCaptionPrefix(prefix)) {
+                window_ = *window;
+                return true;
+            }
+            return false;
+        },
+        std::chrono::seconds(60));
+    if (!shown) {
+        throw std::runtime_error("Chromium did not show the page (is chromium installed?)");
+    }
+}
+
+std::string ChromiumChat::text() const {
+    X11Probe probe(display_.name());
+    const std::string caption = probe.caption(window_);
+    const std::string prefix = caption_ + " [";
+    const auto colon = caption.find(':', prefix.size());
+    const auto end = caption.rfind(']');
+    if (caption.rfind(prefix, 0) != 0 || colon == std::string::npos || end == std::string::npos ||
+        end < colon) {
+        return {};
+    }
+    return PercentDecode(caption.substr(colon + 1, end - colon - 1));
+}
+
+std::string ChromiumChat::waitForText(const std::string& expected,
+                                      std::chrono::milliseconds timeout) const {
+    std::string last;
+    X11Probe::waitUntil(
+        [&] {
+            last = text();
+            return last == expected;
+        },
+        timeout);
+    return last;
+}
+
+std::string PercentDecode(const std::string& encoded) {
+    std::string result;
+    for (std::size_t i = 0; i < encoded.size(); ++i) {
+        if (encoded[i] == '%' && i + 2 < encoded.size()) {
+            result += static_cast<char>(std::stoi(encoded.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            result += encoded[i];
+        }
+    }
+    return result;
+}
