@@ -85,36 +85,62 @@ bool X11Activation::bringToForeground(Window window) {
     return true;
 }
 
+void X11Activation::takeEvent(const XEvent& event) {
+    if (event.xany.window != watched_) {
+        return;
+    }
+    if (event.type == FocusOut || event.type == UnmapNotify || event.type == DestroyNotify) {
+        focusStayed_ = false;
+    }
+}
+
+void X11Activation::watch(Window focus, Window target) {
+    X11ErrorTrap trap(display_);
+    if (watched_ != None && watched_ != focus) {
+        XSelectInput(display_, watched_, NoEventMask);
+    }
+    XSelectInput(display_, focus, FocusChangeMask | StructureNotifyMask);
+    watched_ = focus;
+    watchedTarget_ = target;
+    // Asked for again after selecting, so that no change between the two goes unseen.
+    Window now = None;
+    int revert = 0;
+    XGetInputFocus(display_, &now, &revert);
+    focusStayed_ = now == focus && !trap.failed();
+}
+
 bool X11Activation::focusIsIn(Window window) {
+    if (focusStayed_ && window == watchedTarget_) {
+        return true;
+    }
     Window focus = None;
     int revert = 0;
     XGetInputFocus(display_, &focus, &revert);
     if (focus == None || focus == PointerRoot) {
         return false;
     }
-    if (focus == window || (focus == knownFocus_ && window == knownTarget_)) {
-        return true;
-    }
+    bool inside = focus == window;
     // The focus may lie on a window inside the target.
-    X11ErrorTrap trap(display_);
-    const Window root = DefaultRootWindow(display_);
-    for (Window current = focus; current != None && current != root;) {
-        Window rootReturn = None;
-        Window parent = None;
-        Window* children = nullptr;
-        unsigned count = 0;
-        if (XQueryTree(display_, current, &rootReturn, &parent, &children, &count) == 0) {
-            return false;
+    {
+        X11ErrorTrap trap(display_);
+        const Window root = DefaultRootWindow(display_);
+        for (Window current = focus; !inside && current != None && current != root;) {
+            Window rootReturn = None;
+            Window parent = None;
+            Window* children = nullptr;
+            unsigned count = 0;
+            if (XQueryTree(display_, current, &rootReturn, &parent, &children, &count) == 0) {
+                return false;
+            }
+            if (children != nullptr) {
+                XFree(children);
+            }
+            inside = parent == window;
+            current = parent;
         }
-        if (children != nullptr) {
-            XFree(children);
-        }
-        if (parent == window) {
-            knownFocus_ = focus;
-            knownTarget_ = window;
-            return true;
-        }
-        current = parent;
     }
-    return false;
+    if (inside) {
+        watch(focus, window);
+    }
+    return inside;
 }

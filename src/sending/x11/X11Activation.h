@@ -21,15 +21,21 @@ public:
     // Brings a minimised (iconic) window back to its previous state.
     void restore(Window window);
     // Whether the keyboard focus is in the window, activating it and waiting, bounded,
-    // when it is not. Costs one round trip when the focus is there already.
+    // when it is not. Costs no round trip while the focus stays where it was found.
     bool bringToForeground(Window window);
+
+    // Takes in an event the server sent: the focus leaving the window it was found in.
+    void takeEvent(const XEvent& event);
 
 private:
     bool focusIsIn(Window window);
+    void watch(Window focus, Window target);
 
     Display* display_;
     const X11Atoms& atoms_;
-    // The latest focus window found inside a target, so that it is not looked up again.
-    Window knownFocus_ = None;
-    Window knownTarget_ = None;
+    // The focus window last found inside a target; it is watched for the focus leaving
+    // it, so that the focus need not be asked for before every character.
+    Window watched_ = None;
+    Window watchedTarget_ = None;
+    bool focusStayed_ = false;
 };

@@ -96,8 +96,10 @@ void X11KeyInjector::typedKeyDown(KeyCode key) {
     }
     if (DeadKeyCharacter(keymap_.keysymAt(key, modifiers))) {
         // Twice: the compose tables answer a dead key pressed again with its own character.
-        fake(key, true);
+        pressApart(key);
         fake(key, false);
+        pressApart(key);
+        return;
     }
     fake(key, true);
 }
@@ -137,19 +139,23 @@ unsigned X11KeyInjector::heldModifiers() const {
            (alt_.held() ? Mod1Mask : 0U);
 }
 
-void X11KeyInjector::fake(KeyCode key, bool press) {
+void X11KeyInjector::pressApart(KeyCode key) {
     // Clients date key events by the server's millisecond clock and take a release and a
     // press of one key at the same moment for auto-repeat, which spoils a dead key pressed
     // twice: keep the two apart.
-    if (press && key == lastReleased_) {
+    if (key == lastReleased_) {
+        XFlush(display_);
         const auto since = std::chrono::steady_clock::now() - releasedAt_;
         if (since < RepeatGap) {
             std::this_thread::sleep_for(RepeatGap - since);
         }
     }
+    fake(key, true);
+}
+
+void X11KeyInjector::fake(KeyCode key, bool press) {
     XTestFakeKeyEvent(display_, key, press ? True : False, CurrentTime);
     if (!press) {
-        XFlush(display_);
         lastReleased_ = key;
         releasedAt_ = std::chrono::steady_clock::now();
     }

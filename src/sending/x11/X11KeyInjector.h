@@ -33,6 +33,7 @@ private:
     void endLevel3();
     HeldKey* modifierFor(std::uint8_t virtualKey);
     unsigned heldModifiers() const;
+    void pressApart(KeyCode key);
     void fake(KeyCode key, bool press);
 
     Display* display_;

@@ -41,22 +41,21 @@ X11Keymap::~X11Keymap() {
     }
 }
 
-void X11Keymap::update() {
-    bool reload = false;
-    while (XPending(display_) > 0) {
-        XEvent event;
-        XNextEvent(display_, &event);
-        if (event.type != eventBase_) {
-            continue;
-        }
-        const auto& xkb = reinterpret_cast<const XkbEvent&>(event);
-        if (xkb.any.xkb_type == XkbMapNotify || xkb.any.xkb_type == XkbNewKeyboardNotify) {
-            reload = true;
-        } else if (xkb.any.xkb_type == XkbStateNotify) {
-            takeState(static_cast<unsigned>(xkb.state.group), xkb.state.locked_mods);
-        }
+void X11Keymap::takeEvent(const XEvent& event) {
+    if (event.type != eventBase_) {
+        return;
     }
-    if (reload) {
+    const auto& xkb = reinterpret_cast<const XkbEvent&>(event);
+    if (xkb.any.xkb_type == XkbMapNotify || xkb.any.xkb_type == XkbNewKeyboardNotify) {
+        reloadPending_ = true;
+    } else if (xkb.any.xkb_type == XkbStateNotify) {
+        takeState(static_cast<unsigned>(xkb.state.group), xkb.state.locked_mods);
+    }
+}
+
+void X11Keymap::update() {
+    if (reloadPending_) {
+        reloadPending_ = false;
         load();
     }
 }

@@ -16,7 +16,9 @@ public:
     X11Keymap(const X11Keymap&) = delete;
     X11Keymap& operator=(const X11Keymap&) = delete;
 
-    // Takes in what the server has announced since the last call; cheap when nothing.
+    // Takes in an event the server sent: keymap, group and lock changes.
+    void takeEvent(const XEvent& event);
+    // Loads the keymap again if an event said it changed.
     void update();
     // Asks the server for the group and locked modifiers now, after our own key events.
     void refreshState();
@@ -66,6 +68,7 @@ private:
     KeyCode numLockKey_ = 0;
     unsigned numLockMask_ = 0;
     bool tableValid_ = false;
+    bool reloadPending_ = false;
     std::array<std::uint16_t, 256> characters_{};
     std::unordered_map<KeySym, KeyCode> keycodes_;
 };

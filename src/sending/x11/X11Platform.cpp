@@ -70,6 +70,7 @@ public:
     }
 
     bool bringToForeground(WindowHandle window) override {
+        takeEvents();
         return activation_.bringToForeground(ToWindow(window));
     }
 
@@ -78,12 +79,12 @@ public:
     }
 
     std::uint16_t layoutKey(unsigned char character) override {
-        keymap_.update();
+        takeEvents();
         return keymap_.layoutKey(character);
     }
 
     bool capsLockOn() override {
-        keymap_.update();
+        takeEvents();
         return keymap_.capsLockOn();
     }
 
@@ -92,6 +93,17 @@ public:
     }
 
 private:
+    // Reads what the server has sent without waiting for more.
+    void takeEvents() {
+        while (XPending(display_.get()) > 0) {
+            XEvent event;
+            XNextEvent(display_.get(), &event);
+            keymap_.takeEvent(event);
+            activation_.takeEvent(event);
+        }
+        keymap_.update();
+    }
+
     std::vector<Window> windows() {
         X11ErrorTrap trap(display_.get());
         return TopLevelClientWindows(display_.get(), atoms_);
