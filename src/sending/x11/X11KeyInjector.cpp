@@ -62,8 +62,8 @@ void X11KeyInjector::pressAtNumLockLevel(KeyCode key) {
     // presses must have been counted first.
     keymap_.refreshState();
     const KeySym wanted = keymap_.keysymAtLevel(key, 1);
-    const auto reach = wanted == NoSymbol ? X11Keymap::Reach::AsIs
-                                          : keymap_.reach(key, wanted, heldModifiers());
+    const auto reach =
+        wanted == NoSymbol ? X11Keymap::Reach::AsIs : keymap_.reach(key, wanted, heldModifiers());
     const KeyCode shift = shift_.held() ? shift_.key : keymap_.keycodeFor(XK_Shift_L);
     const KeyCode numLock = keymap_.numLockKey();
     if (reach == X11Keymap::Reach::ToggleShift && shift != 0) {

@@ -81,8 +81,9 @@ unsigned X11Keymap::actionMask(KeyCode key) const {
     // The real modifiers its action sets or locks; the modifier map only as a fallback.
     const XkbAction* action =
         XkbKeyHasActions(keymap_, key) ? XkbKeyActionEntry(keymap_, key, 0, group_) : nullptr;
-    if (action != nullptr && (action->type == XkbSA_SetMods || action->type == XkbSA_LatchMods ||
-                              action->type == XkbSA_LockMods) &&
+    if (action != nullptr &&
+        (action->type == XkbSA_SetMods || action->type == XkbSA_LatchMods ||
+         action->type == XkbSA_LockMods) &&
         action->mods.mask != 0) {
         return action->mods.mask;
     }
@@ -145,7 +146,8 @@ KeySym X11Keymap::keysymAtLevel(KeyCode key, int level) const {
         XkbKeyNumGroups(keymap_, key) == 0) {
         return NoSymbol;
     }
-    const unsigned group = group_ < static_cast<unsigned>(XkbKeyNumGroups(keymap_, key)) ? group_ : 0;
+    const unsigned group =
+        group_ < static_cast<unsigned>(XkbKeyNumGroups(keymap_, key)) ? group_ : 0;
     if (level >= XkbKeyGroupWidth(keymap_, key, group)) {
         return NoSymbol;
     }
@@ -158,8 +160,7 @@ bool X11Keymap::hasLevel3(KeyCode key, bool shift) const {
     }
     unsigned consumed = 0;
     KeySym keysym = NoSymbol;
-    const unsigned state =
-        ((shift ? ShiftMask : 0U) | level3Mask_ | lockedModifiers_) & ~LockMask;
+    const unsigned state = ((shift ? ShiftMask : 0U) | level3Mask_ | lockedModifiers_) & ~LockMask;
     return XkbTranslateKeyCode(keymap_, key, state | (group_ << 13), &consumed, &keysym) &&
            keysym != NoSymbol && (consumed & level3Mask_) != 0;
 }

@@ -74,8 +74,8 @@ void TypeInto(benchmark::State& state) {
     for (auto _ : state) {
         const double cpuBefore = CpuSeconds();
         const auto start = std::chrono::steady_clock::now();
-        const SendResult result = SendPreviewText(*platform, "Schnapsen - Chat", sample.cp1252,
-                                                  false);
+        const SendResult result =
+            SendPreviewText(*platform, "Schnapsen - Chat", sample.cp1252, false);
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
         const double cpu = CpuSeconds() - cpuBefore;
         state.SetIterationTime(wall.count());

@@ -25,8 +25,7 @@ TEST(X11Typing, GermanLayoutTypesAltGrCharactersUmlautsAndEnter) {
     ChatTargetWindow chat(desk.display, Caption);
 
     // Through the escape table: Ctrl+Alt held around the base keys.
-    EXPECT_EQ(SendPreviewText(*desk.platform, Caption, "a@b {x} [y] ~|", false),
-              SendResult::Sent);
+    EXPECT_EQ(SendPreviewText(*desk.platform, Caption, "a@b {x} [y] ~|", false), SendResult::Sent);
     EXPECT_EQ(chat.waitForText("a@b {x} [y] ~|"), "a@b {x} [y] ~|");
 
     // Through the layout: umlauts, and € \ µ at level 3.

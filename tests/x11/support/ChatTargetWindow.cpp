@@ -10,8 +10,8 @@ namespace {
 
 std::vector<std::string> Arguments(const std::string& caption, const std::string& output,
                                    ChatTargetWindow::Start start) {
-    std::vector<std::string> arguments = {QUIP_CHAT_TARGET_PATH, "--caption", caption,
-                                          "--output", output};
+    std::vector<std::string> arguments = {QUIP_CHAT_TARGET_PATH, "--caption", caption, "--output",
+                                          output};
     if (start == ChatTargetWindow::Start::Hidden) {
         arguments.emplace_back("--hidden");
     } else if (start == ChatTargetWindow::Start::Minimized) {

@@ -1,8 +1,8 @@
 #include "X11Probe.h"
 
 #include <X11/XKBlib.h>
-#include <X11/Xlib.h>
 #include <X11/Xatom.h>
+#include <X11/Xlib.h>
 
 #include <stdexcept>
 #include <thread>
@@ -34,9 +34,9 @@ std::string X11Probe::caption(XWindowId window) {
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
     std::string result;
-    if (XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_NAME", False), 0,
-                           65536, False, XInternAtom(display_, "UTF8_STRING", False), &type,
-                           &format, &items, &remaining, &data) == Success &&
+    if (XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_NAME", False), 0, 65536,
+                           False, XInternAtom(display_, "UTF8_STRING", False), &type, &format,
+                           &items, &remaining, &data) == Success &&
         data != nullptr) {
         result.assign(reinterpret_cast<const char*>(data), items);
     }
@@ -101,8 +101,8 @@ long X11Probe::wmState(XWindowId window) {
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
     long state = 0;
-    if (XGetWindowProperty(display_, window, wmState, 0, 2, False, wmState, &type, &format,
-                           &items, &remaining, &data) == Success &&
+    if (XGetWindowProperty(display_, window, wmState, 0, 2, False, wmState, &type, &format, &items,
+                           &remaining, &data) == Success &&
         data != nullptr && items > 0) {
         state = reinterpret_cast<long*>(data)[0];
     }
