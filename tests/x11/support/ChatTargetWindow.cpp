@@ -42,12 +42,5 @@ std::string ChatTargetWindow::text() const {
 
 std::string ChatTargetWindow::waitForText(const std::string& expected,
                                           std::chrono::milliseconds timeout) const {
-    std::string last;
-    X11Probe::waitUntil(
-        [&] {
-            last = text();
-            return last == expected;
-        },
-        timeout);
-    return last;
+    return X11Probe::waitForText([this] { return text(); }, expected, timeout);
 }

@@ -75,14 +75,7 @@ std::string ChromiumChat::text() const {
 
 std::string ChromiumChat::waitForText(const std::string& expected,
                                       std::chrono::milliseconds timeout) const {
-    std::string last;
-    X11Probe::waitUntil(
-        [&] {
-            last = text();
-            return last == expected;
-        },
-        timeout);
-    return last;
+    return X11Probe::waitForText([this] { return text(); }, expected, timeout);
 }
 
 std::string PercentDecode(const std::string& encoded) {

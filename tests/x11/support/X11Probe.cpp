@@ -152,3 +152,15 @@ bool X11Probe::waitUntil(const std::function<bool()>& done, std::chrono::millise
     }
     return true;
 }
+
+std::string X11Probe::waitForText(const std::function<std::string()>& read,
+                                  const std::string& expected, std::chrono::milliseconds timeout) {
+    std::string last;
+    waitUntil(
+        [&] {
+            last = read();
+            return last == expected;
+        },
+        timeout);
+    return last;
+}

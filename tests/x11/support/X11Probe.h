@@ -38,6 +38,9 @@ public:
 
     // Polls `done` every 10 ms until it holds or the timeout passes; whether it held.
     static bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+    // Polls `read` until it gives `expected` or the timeout passes; the last text it gave.
+    static std::string waitForText(const std::function<std::string()>& read,
+                                   const std::string& expected, std::chrono::milliseconds timeout);
 
 private:
     _XDisplay* display_;
