@@ -26,17 +26,13 @@ std::string PercentEncode(const std::string& text) {
 std::vector<std::string> Arguments(const std::string& caption, const std::string& profile) {
     return {"chromium",
             "--no-sandbox", // as root
-            "--no-first-run",
-            "--disable-gpu",
-            "--disable-background-networking",
-            "--disable-component-update",
-            "--disable-sync",
-            "--disable-quic",
-            "--no-default-browser-check",
-            "--password-store=basic",
-            "--user-data-dir=" + profile,
+            "--no-first-run", "--disable-gpu", "--disable-background-networking",
+            "--disable-component-update", "--disable-sync", "--disable-quic",
+            "--no-default-browser-check", "--password-store=basic", "--user-data-dir=" + profile,
             "--window-size=900,600",
-            std::string("file://") + QUIP_CHAT_PAGE_PATH + "#" + PercentEncode(caption)};
+            // An application window: the page has the focus from the start, not an
+            // address bar, and the window's caption is the page title.
+            std::string("--app=file://") + QUIP_CHAT_PAGE_PATH + "#" + PercentEncode(caption)};
 }
 
 } // namespace
@@ -45,17 +41,26 @@ ChromiumChat::ChromiumChat(const XvfbDisplay& display, const std::string& captio
     : display_(display), caption_(caption),
       process_(Arguments(caption, profile_.path().string()), display.environment()) {
     X11Probe probe(display.name());
-    const std::string prefix = caption_ + " [";
     const bool shown = X11Probe::waitUntil(
         [&] {
-            if (const auto window = probe.findWindowByCaptionPrefix(prefix)) {
+            if (const auto window = probe.findWindowByCaptionPrefix(caption_)) {
                 window_ = *window;
                 return true;
             }
             return false;
         },
         std::chrono::seconds(60));
-    if (!shown) {
+    // Ready for keys once the page has had the focus; then the focus goes away again, so
+    // that whoever types must bring the window forward itself.
+    const bool ready =
+        shown && X11Probe::waitUntil(
+                     [&] {
+                         probe.focusWindow(window_);
+                         return probe.caption(window_).rfind(caption_ + " [", 0) == 0;
+                     },
+                     std::chrono::seconds(60));
+    probe.focusWindow(0);
+    if (!ready) {
         throw std::runtime_error("Chromium did not show the page (is chromium installed?)");
     }
 }

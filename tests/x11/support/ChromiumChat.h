@@ -11,8 +11,8 @@
 
 // Debian's Chromium on the test's display, with a fresh profile, showing a local page whose
 // text area has the focus. The page puts what the text area holds into its title
-// ("<caption> [<length>:<percent-encoded text>]"), and Chromium puts the title into the
-// window's caption, where it is read back.
+// ("<caption> [<length>:<percent-encoded text>]"); it runs as an application window, whose
+// caption is the page title, where the text is read back.
 class ChromiumChat {
 public:
     ChromiumChat(const XvfbDisplay& display, const std::string& caption);

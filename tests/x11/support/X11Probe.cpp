@@ -81,8 +81,10 @@ void X11Probe::raise(XWindowId window) {
 }
 
 void X11Probe::focusWindow(XWindowId window) {
-    XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+    const XErrorHandler previous = XSetErrorHandler(IgnoreErrors);
+    XSetInputFocus(display_, window == 0 ? PointerRoot : window, RevertToParent, CurrentTime);
     XSync(display_, False);
+    XSetErrorHandler(previous);
 }
 
 XWindowId X11Probe::focus() {

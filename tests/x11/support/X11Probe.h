@@ -21,7 +21,7 @@ public:
 
     // Raises the window to the top of its siblings.
     void raise(XWindowId window);
-    // Gives the window the keyboard focus, as a click would.
+    // Gives the window the keyboard focus, as a click would; 0 leaves it to the pointer.
     void focusWindow(XWindowId window);
 
     // _NET_WM_NAME of the window in UTF-8; empty when none.
