@@ -1,0 +1,45 @@
+#include "TfHelp.h"
+
+#include "DesignFont.h"
+#include "ErrorReport.h"
+#include "InfoBackground.h"
+#include "RtfReader.h"
+#include "WindowPlacement.h"
+
+#include <QSize>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+TfHelp::TfHelp(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), RichEdit1(new QTextEdit(this)) {
+    setWindowTitle(QStringLiteral("Hilfe"));
+    const QFont font = designFont(DesignTypeface::Tahoma);
+    setFont(font);
+    resize(622, 542);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(RichEdit1);
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setUndoRedoEnabled(false);
+    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RichEdit1->document()->setDefaultFont(font);
+    fillWithInfoBackground(*RichEdit1->viewport());
+    fillWithInfoBackground(*RichEdit1);
+
+    runGuarded([this] { FormCreate(); });
+}
+
+void TfHelp::FormCreate() {
+    loadRtfFile(QStringLiteral("Help.rtf"), *RichEdit1->document());
+}
+
+void TfHelp::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Placed once: later showings leave it where the user put it.
+    if (!placed_) {
+        placed_ = true;
+        setOuterSize(*this, QSize(622, 542));
+        centreOnScreen(*this);
+    }
+}
