@@ -2,19 +2,22 @@
 
 #include <QStringList>
 
+void registerDesignFaceSubstitutes() {
+    static const bool registered = [] {
+        const QStringList standIns = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                      QStringLiteral("DejaVu Sans")};
+        for (const char* face : {"Tahoma", "MS Sans Serif", "Microsoft Sans Serif"}) {
+            QFont::insertSubstitutions(QString::fromLatin1(face), standIns);
+        }
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
 QFont designFont(DesignTypeface typeface) {
-    QFont font;
-    switch (typeface) {
-    case DesignTypeface::Tahoma:
-        font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                          QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-        break;
-    case DesignTypeface::MsSansSerif:
-        font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                          QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                          QStringLiteral("DejaVu Sans")});
-        break;
-    }
+    registerDesignFaceSubstitutes();
+    QFont font(typeface == DesignTypeface::Tahoma ? QStringLiteral("Tahoma")
+                                                  : QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(12);
     return font;

@@ -102,6 +102,8 @@ TfAbout::TfAbout(QWidget* parent)
                    QStringLiteral("mailto:") + kMailAddress + QStringLiteral("?SUBJECT=Quipsender"),
                    {0, 224 - 18, 329, 18}, Qt::AlignCenter, Panel1)) {
     setFixedSize(329, 224);
+    // Left open, it must not keep the program running once the main window is closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFont(designFont(DesignTypeface::MsSansSerif));
     Panel1->setGeometry(0, 0, 329, 224);
     fillWithInfoBackground(*Panel1);

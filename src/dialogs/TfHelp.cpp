@@ -7,12 +7,15 @@
 #include "WindowPlacement.h"
 
 #include <QSize>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 TfHelp::TfHelp(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), RichEdit1(new QTextEdit(this)) {
     setWindowTitle(QStringLiteral("Hilfe"));
+    // Left open, it must not keep the program running once the main window is closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     const QFont font = designFont(DesignTypeface::Tahoma);
     setFont(font);
     resize(622, 542);
@@ -24,7 +27,6 @@ TfHelp::TfHelp(QWidget* parent)
     RichEdit1->setUndoRedoEnabled(false);
     RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RichEdit1->document()->setDefaultFont(font);
-    fillWithInfoBackground(*RichEdit1->viewport());
     fillWithInfoBackground(*RichEdit1);
 
     runGuarded([this] { FormCreate(); });
@@ -32,6 +34,8 @@ TfHelp::TfHelp(QWidget* parent)
 
 void TfHelp::FormCreate() {
     loadRtfFile(QStringLiteral("Help.rtf"), *RichEdit1->document());
+    // Shown from its beginning.
+    RichEdit1->moveCursor(QTextCursor::Start);
 }
 
 void TfHelp::showEvent(QShowEvent* event) {

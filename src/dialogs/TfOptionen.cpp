@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "DesignFont.h"
 #include "ErrorReport.h"
+#include "FontFamilyList.h"
 #include "FontListDelegate.h"
 #include "MainWindowFont.h"
 #include "MouseClick.h"
@@ -61,6 +62,7 @@ TfOptionen::TfOptionen(QWidget* mainWindow, TargetTitleSetter setTargetTitle, QW
 
     GroupBox1->setGeometry(8, 72, 329, 65);
     FontComboBox1->setEditable(false);
+    listEachFamilyOnce(*FontComboBox1);
     FontComboBox1->setItemDelegate(new FontListDelegate(FontComboBox1));
     FontComboBox1->setGeometry(16, 28, 233, 21);
     SpinEdit1->setGeometry(264, 28, 49, 21);

@@ -82,24 +82,15 @@ private:
 } // namespace
 
 TEST_F(PagesTest, BothDialogsOpenAtHalfTheMainWindowsWidthAndAHundredBelowItsTop) {
-    ASSERT_NE(mainWindow.frameGeometry().width(), mainWindow.width());
     rename.openFromMainWindow();
     EXPECT_EQ(rename.frameGeometry().topLeft(), QPoint(373, 200));
-    EXPECT_EQ(rename.size(), QSize(162, 42));
     EXPECT_TRUE(rename.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(rename.isModal());
-    EXPECT_EQ(rename.windowTitle(), QStringLiteral("Umbenennen"));
 
     // Opening it again while it is open places it again.
     placeMainWindow(10, 20, 347);
     rename.openFromMainWindow();
     EXPECT_EQ(rename.frameGeometry().topLeft(), QPoint(10 + 173, 120));
-
-    whileOpen(rowHeight, [&] {
-        EXPECT_EQ(rowHeight.frameGeometry().topLeft(), QPoint(183, 120));
-        EXPECT_EQ(rowHeight.size(), QSize(170, 70));
-        EXPECT_EQ(rowHeight.windowTitle(), QStringLiteral("Zeilenhöhe"));
-    });
+    whileOpen(rowHeight, [&] { EXPECT_EQ(rowHeight.frameGeometry().topLeft(), QPoint(183, 120)); });
 }
 
 TEST_F(PagesTest, RenamingFollowsThePageThatIsActiveAtEachChange) {
@@ -118,35 +109,22 @@ TEST_F(PagesTest, RenamingFollowsThePageThatIsActiveAtEachChange) {
     EXPECT_TRUE(rename.close());
     EXPECT_FALSE(rename.isVisible());
     EXPECT_EQ(pages->tabText(6), QStringLiteral("Standardsätze!"));
-    EXPECT_EQ(pages->tabText(4), QStringLiteral("Standardsätze!"));
 
-    // Opening again reloads the text from the page active now.
+    // Opening again reloads the text from the page active now; emptying it empties the tab.
     pages->setCurrentIndex(0);
     rename.openFromMainWindow();
     EXPECT_EQ(rename.Edit1->text(), QStringLiteral("Sprüche"));
-    EXPECT_EQ(pages->tabText(0), QStringLiteral("Sprüche"));
-}
-
-TEST_F(PagesTest, AnEmptiedTextGivesAnEmptyCaption) {
-    pages->setCurrentIndex(3);
-    rename.openFromMainWindow();
     rename.Edit1->selectAll();
     QTest::keyClick(rename.Edit1, Qt::Key_Delete);
-    EXPECT_EQ(pages->tabText(3), QString());
-    rename.close();
-    EXPECT_EQ(pages->tabText(3), QString());
+    EXPECT_EQ(pages->tabText(0), QString());
 }
 
 TEST_F(PagesTest, WithoutAnActivePageNothingIsRenamedOrResized) {
-    rename.openFromMainWindow();
-    const QString shown = rename.Edit1->text();
     auto* empty = new QTabWidget(&mainWindow);
     TfRename renameNothing(&mainWindow, empty);
     renameNothing.openFromMainWindow();
     QTest::keyClicks(renameNothing.Edit1, QStringLiteral("x"));
     EXPECT_TRUE(renameNothing.close());
-    EXPECT_EQ(empty->count(), 0);
-    EXPECT_EQ(rename.Edit1->text(), shown);
 
     TfZeilenHoehe noGrid(&mainWindow, [] { return nullptr; });
     noGrid.show();
@@ -167,21 +145,15 @@ TEST_F(PagesTest, ShowingTakesTheGridsHeightWithinTheSpinnersRange) {
     grids[1]->setDefaultRowHeight(150);
     whileOpen(rowHeight, [] {});
     EXPECT_EQ(grids[1]->DefaultRowHeight(), 150);
-
-    pages->setCurrentIndex(2);
-    whileOpen(rowHeight, [&] { EXPECT_EQ(rowHeight.SpinEdit1->value(), 50); });
-    EXPECT_EQ(grids[2]->DefaultRowHeight(), 50);
 }
 
 TEST_F(PagesTest, EveryStepSetsEveryRowIncludingAHeaderRow) {
     pages->setCurrentIndex(3);
     PhraseGridModel& smileys = *grids[3];
-    smileys.setColCount(2);
     smileys.setFixedRows(1);
     smileys.setRowHeights(0, 30);
     whileOpen(rowHeight, [&] {
         QTest::keyClick(rowHeight.SpinEdit1, Qt::Key_Up);
-        EXPECT_EQ(smileys.DefaultRowHeight(), 51);
         for (int row = 0; row < smileys.RowCount(); ++row) {
             EXPECT_EQ(smileys.RowHeights(row), 51) << row;
         }
@@ -199,38 +171,34 @@ TEST_F(PagesTest, TypedDigitsReachTheGridAsTheyAreTyped) {
     pages->setCurrentIndex(0);
     HeightLog log(*grids[0]);
     rowHeight.show();
-    QApplication::setActiveWindow(&rowHeight);
-    rowHeight.SpinEdit1->setFocus();
+    SpinEdit& spinner = *rowHeight.SpinEdit1;
+    const auto type = [&](const char* keys) {
+        spinner.selectAll();
+        QTest::keyClicks(&spinner, QString::fromLatin1(keys));
+    };
     log.heights.clear();
-
-    rowHeight.SpinEdit1->selectAll();
-    QTest::keyClicks(rowHeight.SpinEdit1, QStringLiteral("45"));
-    EXPECT_EQ(log.heights, (std::vector<int>{4, 45}));
-
-    // Beyond the range: the grid gets the bound at once, the text shows the bound when the
-    // spinner loses the focus.
-    rowHeight.SpinEdit1->selectAll();
-    QTest::keyClicks(rowHeight.SpinEdit1, QStringLiteral("150"));
+    type("45");
+    // Beyond the range the grid gets the bound at once; the text keeps what was typed.
+    type("150");
     EXPECT_EQ(log.heights, (std::vector<int>{4, 45, 1, 15, 100}));
-    EXPECT_EQ(rowHeight.SpinEdit1->text(), QStringLiteral("150"));
+    EXPECT_EQ(spinner.text(), QStringLiteral("150"));
 
-    // Letters cannot be typed; an empty text is 0, and 0 is applied as it is.
-    QTest::keyClicks(rowHeight.SpinEdit1, QStringLiteral("ab"));
-    EXPECT_EQ(rowHeight.SpinEdit1->text(), QStringLiteral("150"));
-    rowHeight.SpinEdit1->selectAll();
-    QTest::keyClick(rowHeight.SpinEdit1, Qt::Key_Backspace);
-    EXPECT_EQ(grids[0]->DefaultRowHeight(), 0);
-    QTest::keyClicks(rowHeight.SpinEdit1, QStringLiteral("-7"));
-    EXPECT_EQ(grids[0]->DefaultRowHeight(), 0);
-    QTest::keyClicks(rowHeight.SpinEdit1, QStringLiteral("+"));
-    EXPECT_EQ(grids[0]->DefaultRowHeight(), 0);
+    // Letters cannot be typed; empty or unreadable text is 0, and 0 is applied as it is.
+    QTest::keyClicks(&spinner, QStringLiteral("ab"));
+    EXPECT_EQ(spinner.text(), QStringLiteral("150"));
+    for (const char* zero : {"", "-7", "+"}) {
+        spinner.setValue(30);
+        type(zero);
+        if (*zero == '\0') {
+            QTest::keyClick(&spinner, Qt::Key_Backspace);
+        }
+        EXPECT_EQ(grids[0]->DefaultRowHeight(), 0) << zero;
+    }
 
-    rowHeight.SpinEdit1->selectAll();
-    QTest::keyClicks(rowHeight.SpinEdit1, QStringLiteral("250"));
-    EXPECT_EQ(grids[0]->DefaultRowHeight(), 100);
+    // Leaving the spinner brings its text into the range.
+    type("250");
     QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(rowHeight.SpinEdit1, &focusOut);
-    EXPECT_EQ(rowHeight.SpinEdit1->text(), QStringLiteral("100"));
+    QApplication::sendEvent(&spinner, &focusOut);
+    EXPECT_EQ(spinner.text(), QStringLiteral("100"));
     EXPECT_EQ(grids[0]->DefaultRowHeight(), 100);
-    rowHeight.close();
 }
