@@ -1,7 +1,7 @@
 #include "TfHelp.h"
 
 #include "DesignFont.h"
-#include "ErrorReport.h"
+#include "GuardedHandler.h"
 #include "InfoBackground.h"
 #include "RtfReader.h"
 #include "WindowPlacement.h"
@@ -29,7 +29,7 @@ TfHelp::TfHelp(QWidget* parent)
     RichEdit1->document()->setDefaultFont(font);
     fillWithInfoBackground(*RichEdit1);
 
-    runGuarded([this] { FormCreate(); });
+    guarded(this, &TfHelp::FormCreate)();
 }
 
 void TfHelp::FormCreate() {

@@ -2,9 +2,9 @@
 
 #include "Cp1252.h"
 #include "DesignFont.h"
-#include "ErrorReport.h"
 #include "FontFamilyList.h"
 #include "FontListDelegate.h"
+#include "GuardedHandler.h"
 #include "MainWindowFont.h"
 #include "MouseClick.h"
 #include "OptionKeys.h"
@@ -74,14 +74,12 @@ TfOptionen::TfOptionen(QWidget* mainWindow, TargetTitleSetter setTargetTitle, QW
     Label1->installEventFilter(this);
 
     connect(FontComboBox1, &QComboBox::activated, this,
-            [this] { runGuarded([this] { FontComboBox1Change(); }); });
-    connect(SpinEdit1, &QSpinBox::valueChanged, this,
-            [this] { runGuarded([this] { SpinEdit1Change(); }); });
-    connect(btn_OK, &QPushButton::clicked, this, [this] { runGuarded([this] { btn_OKClick(); }); });
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { runGuarded([this] { Button1Click(); }); });
+            guarded(this, &TfOptionen::FontComboBox1Change));
+    connect(SpinEdit1, &QSpinBox::valueChanged, this, guarded(this, &TfOptionen::SpinEdit1Change));
+    connect(btn_OK, &QPushButton::clicked, this, guarded(this, &TfOptionen::btn_OKClick));
+    connect(Button1, &QPushButton::clicked, this, guarded(this, &TfOptionen::Button1Click));
 
-    runGuarded([this] { FormCreate(); });
+    guarded(this, &TfOptionen::FormCreate)();
 }
 
 bool TfOptionen::SendEnter() const {
@@ -146,7 +144,7 @@ void TfOptionen::Button1Click() {
 
 void TfOptionen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    runGuarded([this] { FormShow(); });
+    guarded(this, &TfOptionen::FormShow)();
 }
 
 void TfOptionen::keyPressEvent(QKeyEvent* event) {

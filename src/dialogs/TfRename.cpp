@@ -1,7 +1,7 @@
 #include "TfRename.h"
 
 #include "DesignFont.h"
-#include "ErrorReport.h"
+#include "GuardedHandler.h"
 #include "WindowPlacement.h"
 #include "WindowStyle.h"
 
@@ -17,8 +17,7 @@ TfRename::TfRename(QWidget* mainWindow, QTabWidget* pages, QWidget* parent)
     setFixedSize(162, 42);
     Edit1->setGeometry(8, 8, 145, 21);
     Edit1->setText(QStringLiteral("Edit1"));
-    connect(Edit1, &QLineEdit::textChanged, this,
-            [this] { runGuarded([this] { Edit1Change(); }); });
+    connect(Edit1, &QLineEdit::textChanged, this, guarded(this, &TfRename::Edit1Change));
 }
 
 void TfRename::openFromMainWindow() {
@@ -48,6 +47,6 @@ void TfRename::renameActivePage() {
 }
 
 void TfRename::closeEvent(QCloseEvent* event) {
-    runGuarded([this] { FormClose(); });
+    guarded(this, &TfRename::FormClose)();
     QWidget::closeEvent(event);
 }

@@ -1,7 +1,7 @@
 #include "TfZeilenHoehe.h"
 
 #include "DesignFont.h"
-#include "ErrorReport.h"
+#include "GuardedHandler.h"
 #include "PhraseGridModel.h"
 #include "SpinEdit.h"
 #include "WindowPlacement.h"
@@ -23,7 +23,7 @@ TfZeilenHoehe::TfZeilenHoehe(QWidget* mainWindow, ActiveGrid activeGrid, QWidget
     SpinEdit1->setGeometry(72, 16, 65, 21);
     SpinEdit1->setValue(25);
     connect(SpinEdit1, &QSpinBox::valueChanged, this,
-            [this] { runGuarded([this] { SpinEdit1Change(); }); });
+            guarded(this, &TfZeilenHoehe::SpinEdit1Change));
 }
 
 void TfZeilenHoehe::openFromMainWindow() {
@@ -46,5 +46,5 @@ void TfZeilenHoehe::SpinEdit1Change() {
 
 void TfZeilenHoehe::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    runGuarded([this] { FormShow(); });
+    guarded(this, &TfZeilenHoehe::FormShow)();
 }
