@@ -1,0 +1,29 @@
+#include "ErrorReport.h"
+
+#include "MessageBoxes.h"
+#include "QuipError.h"
+
+#include <exception>
+
+QString errorReportText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QLatin1Char('.')) {
+        return message + QLatin1Char('.');
+    }
+    return message;
+}
+
+void showErrorReport(const QString& message) {
+    showMessageBox({MessageBoxRequest::Error, kApplicationTitle, errorReportText(message)});
+}
+
+bool runGuarded(const std::function<void()>& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const QuipError& error) {
+        showErrorReport(error.message());
+    } catch (const std::exception& error) {
+        showErrorReport(QString::fromUtf8(error.what()));
+    }
+    return false;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// The program's modal message boxes, German as the rest of the program. They are shown
+// through one presenter, which tests replace to see and answer each box; the real one
+// shows a QMessageBox over the active window.
+
+inline const QString kApplicationTitle = QStringLiteral("Quipsender");
+
+struct MessageBoxRequest {
+    enum Kind { Error, Confirmation, Information };
+    Kind kind = Error;
+    QString caption;
+    QString text;
+};
+
+enum class MessageBoxAnswer { Ok, Yes, No };
+
+using MessageBoxPresenter = std::function<MessageBoxAnswer(const MessageBoxRequest&)>;
+
+// Installs the presenter (an empty one brings back the real boxes); returns the previous one.
+MessageBoxPresenter setMessageBoxPresenter(MessageBoxPresenter presenter);
+
+// Installs a presenter for the lifetime of a scope, typically a test.
+class ScopedMessageBoxPresenter {
+public:
+    explicit ScopedMessageBoxPresenter(MessageBoxPresenter presenter)
+        : previous_(setMessageBoxPresenter(std::move(presenter))) {}
+    ~ScopedMessageBoxPresenter() { setMessageBoxPresenter(std::move(previous_)); }
+    ScopedMessageBoxPresenter(const ScopedMessageBoxPresenter&) = delete;
+    ScopedMessageBoxPresenter& operator=(const ScopedMessageBoxPresenter&) = delete;
+
+private:
+    MessageBoxPresenter previous_;
+};
+
+// Shows the box and returns when it is closed.
+MessageBoxAnswer showMessageBox(const MessageBoxRequest& request);
+
+// Caption "Bestätigung", question icon, "&Ja" and "&Nein"; true for "&Ja". Closing the box
+// otherwise counts as "&Nein".
+bool askConfirmation(const QString& text);
+
+// Caption "Information", information icon, one "OK".
+void showInformation(const QString& text);

@@ -1,0 +1,295 @@
+#include "GridTestDoubles.h"
+#include "PhraseGridModel.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+// A phrase page: two columns, one fixed header row, no fixed column, "c:r" in every cell.
+class RowOperations : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid = PhraseGridModel::Create();
+        grid->setColCount(2);
+        grid->setRowCount(6);
+        grid->setFixedCols(0);
+        grid->setFixedRows(1);
+        fillTexts(*grid);
+        grid->setEditorLink(&editor);
+    }
+
+    QByteArray column(int col) const { return columnTexts(*grid, col); }
+
+    TMyAlign rowAlign(int row) const {
+        const TCellProperties* entry = grid->Entry(PropertyLayer::Row, 0, row);
+        return entry ? entry->Alignment() : TMyAlign::alDefault;
+    }
+
+    std::unique_ptr<PhraseGridModel> grid;
+    FakeEditor editor;
+};
+
+TEST_F(RowOperations, RemovingTheLastRowDropsItsTextsForGood) {
+    grid->RemoveRow(5);
+    EXPECT_EQ(grid->RowCount(), 5);
+    EXPECT_EQ(column(0), "0:0|0:1|0:2|0:3|0:4|");
+    grid->setRowCount(6);
+    EXPECT_EQ(grid->Cells(0, 5), "");
+    EXPECT_EQ(grid->Cells(1, 5), "");
+}
+
+TEST_F(RowOperations, RemoveRowRefusesFixedOutsideAndTheLastNonFixedRow) {
+    grid->AlignRow(3, TMyAlign::alRight);
+    for (const int row : {0, -1, 6, 100}) {
+        grid->RemoveRow(row);
+    }
+    EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_EQ(column(1), "1:0|1:1|1:2|1:3|1:4|1:5|");
+    EXPECT_EQ(rowAlign(3), TMyAlign::alRight);
+
+    grid->setRowCount(2);
+    grid->RemoveRow(1);
+    EXPECT_EQ(grid->RowCount(), 2);
+    EXPECT_EQ(grid->Cells(0, 1), "0:1");
+}
+
+TEST_F(RowOperations, InsertRowBelowTheHeaderKeepsTheHeader) {
+    grid->FixedAlignRow(0, TMyAlign::alCenter);
+    grid->AlignCell(1, 0, TMyAlign::alRight);
+    grid->setHintCell(1, 0, "header");
+    grid->InsertRow(0);
+    EXPECT_EQ(grid->RowCount(), 7);
+    EXPECT_EQ(column(1), "1:0||1:1|1:2|1:3|1:4|1:5|");
+    EXPECT_EQ(grid->EffectiveAlignment(0, 0), TMyAlign::alCenter);
+    EXPECT_EQ(grid->EffectiveAlignment(1, 0), TMyAlign::alRight);
+    EXPECT_EQ(grid->HintCell(1, 0), "header");
+
+    grid->InsertRow(-7);
+    EXPECT_EQ(column(0), "0:0|||0:1|0:2|0:3|0:4|0:5|");
+    grid->AlignRow(7, TMyAlign::alRight);
+    grid->InsertRow(40);
+    EXPECT_EQ(column(0), "0:0|||0:1|0:2|0:3|0:4|0:5||") << "beyond the end: appended";
+    EXPECT_EQ(rowAlign(7), TMyAlign::alRight);
+}
+
+TEST_F(RowOperations, RowPropertiesAndHintsTravelWithTheirRowFixedRowPropertiesStay) {
+    grid->AlignRow(5, TMyAlign::alRight);
+    grid->EditCell(1, 5, false);
+    grid->setHintCell(1, 5, "five");
+    grid->FixedAlignRow(5, TMyAlign::alCenter);
+    grid->InsertRow(3);
+    EXPECT_EQ(rowAlign(6), TMyAlign::alRight);
+    EXPECT_FALSE(grid->EffectiveEditable(1, 6));
+    EXPECT_EQ(grid->HintCell(1, 6), "five");
+    EXPECT_NE(grid->Entry(PropertyLayer::FixedRow, 0, 5), nullptr);
+
+    grid->RemoveRow(2);
+    grid->RemoveRow(2);
+    EXPECT_EQ(rowAlign(4), TMyAlign::alRight);
+    EXPECT_EQ(grid->HintCell(1, 4), "five");
+    EXPECT_TRUE(grid->EffectiveEditable(1, 5));
+    EXPECT_NE(grid->Entry(PropertyLayer::FixedRow, 0, 5), nullptr);
+    EXPECT_EQ(grid->EntryCount(PropertyLayer::Row), 1u);
+}
+
+TEST_F(RowOperations, TheSameTextStaysCurrent) {
+    grid->setCurrentCell(1, 4);
+    grid->RemoveRow(2);
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(grid->Cells(1, grid->Row()), "1:4");
+    grid->InsertRow(3);
+    EXPECT_EQ(grid->Cells(1, grid->Row()), "1:4");
+    grid->InsertRow(5);
+    EXPECT_EQ(grid->Cells(1, grid->Row()), "1:4");
+
+    grid->setCurrentCell(1, grid->RowCount() - 1);
+    const QByteArray last = grid->Cells(1, grid->Row());
+    grid->RemoveRow(1);
+    EXPECT_EQ(grid->Cells(1, grid->Row()), last) << "also from the last row";
+
+    grid->setCurrentCell(0, 2);
+    grid->RemoveRow(2);
+    EXPECT_EQ(grid->Row(), 2) << "the removed row's successor becomes current";
+}
+
+TEST_F(RowOperations, SizesStayByIndex) {
+    grid->setRowHeights(2, 40);
+    grid->setRowHeights(0, 30);
+    grid->RemoveRow(2);
+    EXPECT_EQ(grid->RowHeights(2), 40);
+    grid->InsertRow(1);
+    EXPECT_EQ(grid->RowHeights(2), 40);
+    EXPECT_EQ(grid->RowHeights(3), 24);
+    grid->setColWidths(0, 99);
+    grid->InsertColumn(0);
+    EXPECT_EQ(grid->ColWidths(0), 99);
+    EXPECT_EQ(grid->ColWidths(1), 64);
+}
+
+TEST_F(RowOperations, InsertColumnShiftsColumnsButNotFixedColumns) {
+    grid->setFixedCols(1);
+    grid->setCurrentCell(1, 2);
+    grid->AlignCol(1, TMyAlign::alRight);
+    grid->FixedAlignCol(1, TMyAlign::alCenter);
+    grid->AlignCell(1, 0, TMyAlign::alCenter);
+    grid->setHintCell(1, 3, "hint");
+    grid->InsertColumn(-3);
+    EXPECT_EQ(grid->ColCount(), 3);
+    EXPECT_EQ(grid->Cells(0, 2), "0:2");
+    EXPECT_EQ(grid->Cells(1, 2), "");
+    EXPECT_EQ(grid->Cells(2, 2), "1:2");
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->EffectiveAlignment(2, 3), TMyAlign::alRight);
+    EXPECT_EQ(grid->EffectiveAlignment(2, 0), TMyAlign::alCenter);
+    EXPECT_EQ(grid->HintCell(2, 3), "hint");
+    EXPECT_NE(grid->Entry(PropertyLayer::FixedCol, 1, 0), nullptr);
+    EXPECT_EQ(grid->Entry(PropertyLayer::FixedCol, 2, 0), nullptr);
+
+    grid->InsertColumn(9);
+    EXPECT_EQ(grid->ColCount(), 4);
+    EXPECT_EQ(grid->Cells(3, 2), "");
+    EXPECT_EQ(grid->Col(), 2);
+}
+
+TEST_F(RowOperations, UserMovesCarryLayersHintsAndTexts) {
+    grid->AlignRow(1, TMyAlign::alRight);
+    grid->AlignCell(1, 1, TMyAlign::alCenter);
+    grid->setHintCell(1, 1, "one");
+    grid->FixedAlignRow(1, TMyAlign::alCenter);
+    grid->setRowHeights(1, 33);
+    grid->MoveRow(1, 4);
+    EXPECT_EQ(column(1), "1:0|1:2|1:3|1:4|1:1|1:5|");
+    EXPECT_EQ(rowAlign(4), TMyAlign::alRight);
+    EXPECT_EQ(grid->EffectiveAlignment(1, 4), TMyAlign::alCenter);
+    EXPECT_EQ(grid->HintCell(1, 4), "one");
+    EXPECT_NE(grid->Entry(PropertyLayer::FixedRow, 0, 1), nullptr);
+    EXPECT_EQ(grid->RowHeights(1), 33);
+
+    grid->AlignCol(0, TMyAlign::alRight);
+    grid->MoveColumn(0, 1);
+    EXPECT_EQ(grid->Cells(1, 0), "0:0");
+    EXPECT_EQ(grid->EffectiveAlignment(1, 2), TMyAlign::alRight);
+    EXPECT_EQ(grid->HintCell(0, 4), "one");
+}
+
+TEST_F(RowOperations, EditorIsHiddenAndShownAroundRemoveRow) {
+    editor.visible = true;
+    editor.cell = {1, 1};
+    grid->RemoveRow(3);
+    EXPECT_TRUE(editor.log.empty()) << "an editor above the removed row is left alone";
+
+    editor.cell = {1, 4};
+    grid->RemoveRow(2);
+    EXPECT_EQ(editor.log, (std::vector<std::string>{"hide", "bind 1,3", "show"}));
+
+    editor.log.clear();
+    grid->RemoveRow(3);
+    EXPECT_EQ(editor.log, (std::vector<std::string>{"hide", "bind -1,-1"}));
+    EXPECT_FALSE(editor.visible);
+}
+
+TEST_F(RowOperations, EditorIsHiddenAndShownAroundInserts) {
+    editor.visible = true;
+    editor.cell = {0, 2};
+    grid->InsertRow(3);
+    EXPECT_TRUE(editor.log.empty());
+    grid->InsertRow(2);
+    EXPECT_EQ(editor.log, (std::vector<std::string>{"hide", "bind 0,3", "show"}));
+
+    editor.log.clear();
+    grid->InsertColumn(1);
+    EXPECT_TRUE(editor.log.empty());
+    grid->InsertColumn(0);
+    EXPECT_EQ(editor.log, (std::vector<std::string>{"hide", "bind 1,3", "show"}));
+
+    editor.log.clear();
+    editor.visible = false;
+    grid->InsertRow(1);
+    EXPECT_EQ(editor.log, (std::vector<std::string>{"bind 1,4"}))
+        << "a hidden editor still keeps its cell";
+}
+
+TEST_F(RowOperations, EditorKeepsItsTextWhenRowsAndColumnsMove) {
+    editor.cell = {1, 2};
+    grid->MoveRow(3, 2);
+    EXPECT_EQ(editor.cell, (GridCell{1, 3})) << "the target row moves down";
+    grid->MoveRow(3, 5);
+    EXPECT_EQ(editor.cell, (GridCell{1, 5})) << "the moved row";
+    grid->MoveRow(1, 5);
+    EXPECT_EQ(editor.cell, (GridCell{1, 4})) << "the target row moves up";
+    grid->MoveColumn(0, 1);
+    EXPECT_EQ(editor.cell, (GridCell{0, 4}));
+    EXPECT_EQ(grid->Cells(editor.cell.col, editor.cell.row), "1:2");
+    grid->MoveRow(2, 2);
+    EXPECT_EQ(editor.log.size(), 4u);
+}
+
+// Every row keeps its text, row entry, cell entry and hint together through random row
+// operations; the fixed-row layer stays where it was.
+TEST_F(RowOperations, RandomRowOperationsKeepEachRowTogether) {
+    struct RowState {
+        QByteArray text;
+        bool rowEntry = false;
+        bool cellEntry = false;
+        QByteArray hint;
+    };
+    std::vector<RowState> rows;
+    for (int r = 0; r < grid->RowCount(); ++r) {
+        RowState state{grid->Cells(0, r), r % 2 == 1, r % 3 == 0,
+                       r % 2 == 0 ? "h" + grid->Cells(0, r) : QByteArray()};
+        if (state.rowEntry) {
+            grid->AlignRow(r, TMyAlign::alRight);
+        }
+        if (state.cellEntry) {
+            grid->AlignCell(0, r, TMyAlign::alCenter);
+        }
+        if (!state.hint.isEmpty()) {
+            grid->setHintCell(0, r, state.hint);
+        }
+        grid->FixedAlignRow(r, TMyAlign::alRight);
+        rows.push_back(state);
+    }
+    std::mt19937 random(7);
+    for (int step = 0; step < 400; ++step) {
+        const int count = grid->RowCount();
+        const int a = std::uniform_int_distribution<int>(-1, count + 1)(random);
+        const int b = std::uniform_int_distribution<int>(0, count - 1)(random);
+        switch (std::uniform_int_distribution<int>(0, 2)(random)) {
+        case 0:
+            grid->RemoveRow(a);
+            if (a >= 1 && a < count && count > 2) {
+                rows.erase(rows.begin() + a);
+            }
+            break;
+        case 1: {
+            grid->InsertRow(a);
+            const int at = std::clamp(a, 1, count);
+            rows.insert(rows.begin() + at, RowState{});
+            break;
+        }
+        default: {
+            const int from = std::clamp(a, 0, count - 1);
+            grid->MoveRow(from, b);
+            const RowState moved = rows[static_cast<std::size_t>(from)];
+            rows.erase(rows.begin() + from);
+            rows.insert(rows.begin() + b, moved);
+            break;
+        }
+        }
+        ASSERT_EQ(grid->RowCount(), static_cast<int>(rows.size()));
+        for (int r = 0; r < grid->RowCount(); ++r) {
+            const RowState& state = rows[static_cast<std::size_t>(r)];
+            ASSERT_EQ(grid->Cells(0, r), state.text) << "step " << step;
+            ASSERT_EQ(grid->Entry(PropertyLayer::Row, 0, r) != nullptr, state.rowEntry);
+            ASSERT_EQ(grid->Entry(PropertyLayer::Cell, 0, r) != nullptr, state.cellEntry);
+            ASSERT_EQ(grid->HintCell(0, r), state.hint);
+        }
+    }
+    EXPECT_EQ(grid->EntryCount(PropertyLayer::FixedRow), 6u);
+    EXPECT_NE(grid->Entry(PropertyLayer::FixedRow, 0, 5), nullptr);
+}
+
+} // namespace
