@@ -3,7 +3,6 @@
 #include "SendKeySequence.h"
 #include "SendPreviewText.h"
 #include "TargetWindow.h"
-#include "Win32Handle.h"
 
 #include <gtest/gtest.h>
 
