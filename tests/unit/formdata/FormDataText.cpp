@@ -2,10 +2,6 @@
 
 #include "FormDataWriter.h"
 
-#include <malloc.h>
-
-#include <cctype>
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -14,101 +10,50 @@ QByteArray qbytes(std::string_view text) {
     return {text.data(), static_cast<qsizetype>(text.size())};
 }
 
-class TextView {
-public:
-    explicit TextView(std::string_view text) : text_(text) {}
+std::size_t skipBlanks(std::string_view text, std::size_t pos) {
+    pos = text.find_first_not_of(" \n", pos);
+    return pos == std::string_view::npos ? text.size() : pos;
+}
 
-    bool atEnd() {
-        skipBlanks();
-        return pos_ == text_.size();
-    }
-    char peek() { return atEnd() ? '\0' : text_[pos_]; }
-    void expect(char c) {
-        if (peek() != c) {
-            throw std::invalid_argument("expected " + std::string(1, c) + " in " +
-                                        std::string(text_));
+// Writes the value that starts at or after pos; returns the position after it.
+std::size_t writeValue(FormDataWriter& writer, std::string_view text, std::size_t pos) {
+    pos = skipBlanks(text, pos);
+    const char first = text[pos];
+    if (first == '(') {
+        writer.writeListBegin();
+        for (pos = skipBlanks(text, pos + 1); text[pos] != ')'; pos = skipBlanks(text, pos)) {
+            pos = writeValue(writer, text, pos);
         }
-        ++pos_;
+        writer.writeListEnd();
+        return pos + 1;
     }
-    std::string_view word() {
-        skipBlanks();
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && (std::isalnum(static_cast<unsigned char>(text_[pos_])) ||
-                                       text_[pos_] == '-' || text_[pos_] == '_')) {
-            ++pos_;
-        }
-        return text_.substr(start, pos_ - start);
+    if (first == '\'' || first == '{') {
+        const std::size_t end = text.find(first == '{' ? '}' : '\'', pos + 1);
+        const std::string_view inside = text.substr(pos + 1, end - pos - 1);
+        first == '{' ? writer.writeBinary(bytes(inside)) : writer.writeString(qbytes(inside));
+        return end + 1;
     }
-
-    void value(FormDataWriter& writer) {
-        switch (peek()) {
-        case '(':
-            expect('(');
-            writer.writeListBegin();
-            while (peek() != ')') {
-                value(writer);
-            }
-            expect(')');
-            writer.writeListEnd();
-            break;
-        case '\'':
-            writer.writeString(quoted());
-            break;
-        case '{': {
-            expect('{');
-            const std::size_t end = text_.find('}', pos_);
-            writer.writeBinary(bytes(text_.substr(pos_, end - pos_)));
-            pos_ = end + 1;
-            break;
-        }
-        default:
-            writer.writeInteger(std::stoi(std::string(word())));
-        }
-    }
-
-private:
-    void skipBlanks() {
-        while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_]))) {
-            ++pos_;
-        }
-    }
-    QByteArray quoted() {
-        expect('\'');
-        QByteArray text;
-        for (;;) {
-            const std::size_t end = text_.find('\'', pos_);
-            text.append(qbytes(text_.substr(pos_, end - pos_)));
-            pos_ = end + 1;
-            if (pos_ >= text_.size() || text_[pos_] != '\'') {
-                return text;
-            }
-            text.append('\'');
-            ++pos_;
-        }
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-};
+    std::size_t used = 0;
+    writer.writeInteger(std::stoi(std::string(text.substr(pos, 12)), &used));
+    return pos + used;
+}
 
 } // namespace
 
 QByteArray formValues(std::string_view text) {
-    TextView view(text);
     FormDataWriter writer;
-    while (!view.atEnd()) {
-        view.value(writer);
+    for (std::size_t pos = skipBlanks(text, 0); pos < text.size(); pos = skipBlanks(text, pos)) {
+        pos = writeValue(writer, text, pos);
     }
     return writer.data();
 }
 
 QByteArray propertyList(std::string_view text) {
-    TextView view(text);
     FormDataWriter writer;
-    while (!view.atEnd()) {
-        writer.writePropName(qbytes(view.word()));
-        view.expect('=');
-        view.value(writer);
+    for (std::size_t pos = skipBlanks(text, 0); pos < text.size(); pos = skipBlanks(text, pos)) {
+        const std::size_t equals = text.find('=', pos);
+        writer.writePropName(qbytes(text.substr(pos, text.find(' ', pos) - pos)));
+        pos = writeValue(writer, text, equals + 1);
     }
     writer.writeEndOfProperties();
     return writer.data();
@@ -116,9 +61,4 @@ QByteArray propertyList(std::string_view text) {
 
 QByteArray bytes(std::string_view hex) {
     return QByteArray::fromHex(qbytes(hex));
-}
-
-long long heapInUse() {
-    const struct mallinfo2 info = mallinfo2();
-    return static_cast<long long>(info.uordblks + info.hblkhd);
 }

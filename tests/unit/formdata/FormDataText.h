@@ -5,8 +5,8 @@
 #include <ostream>
 #include <string_view>
 
-// The textual view of form data, encoded for tests: integers, 'strings' ('' is a quote),
-// (lists) and {hex} binary blocks, written with FormDataWriter.
+// The textual view of form data, encoded with FormDataWriter for tests: integers, 'strings',
+// (lists) and {hex} binary blocks.
 //   formValues("3 2 0")                         the values one after another
 //   propertyList("PropCell = (0 0 3 2 0) ...")  name/value pairs and the closing empty name
 QByteArray formValues(std::string_view text);
@@ -14,9 +14,6 @@ QByteArray propertyList(std::string_view text);
 
 // Bytes from hex digits, blanks ignored: bytes("02 ff").
 QByteArray bytes(std::string_view hex);
-
-// Heap bytes in use, to see what a read costs.
-long long heapInUse();
 
 // GoogleTest shows byte strings in hex.
 inline void PrintTo(const QByteArray& data, std::ostream* out) {
