@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class FormDataReader;
+class FormDataWriter;
 class PhraseGridModel;
 
 // One property record of the phrase grid's layers: optional background brush, selected
@@ -13,8 +15,7 @@ class PhraseGridModel;
 // (its colour is the text colour while selected), alignment, word wrap and editability.
 // The record owns its four objects; each one it gets is wired to its owner grid's repaint.
 // A derived grid may substitute a class derived from this one (see
-// PhraseGridModel::setRecordClass); the form-data reader and writer add their own virtual
-// operations here.
+// PhraseGridModel::setRecordClass) and extend the record's form data.
 class TCellProperties {
 public:
     explicit TCellProperties(PhraseGridModel* owner);
@@ -51,6 +52,17 @@ public:
     void setWordwrap(T_Wordwrap wordwrap) { wordwrap_ = wordwrap; }
     TCellEditability Editability() const { return editability_; }
     void setEditability(TCellEditability editability) { editability_ = editability; }
+
+    // Form data: a record is stored as tagged items, each tag an integer followed by its value,
+    // closed by the tag 0 (CellPropertiesFormData.cpp). WriteData writes the items of what is
+    // set, in tag order; ReadItem reads the value of one item whose tag has been read, and
+    // reads nothing for a tag it does not know. A derived record writes its own items after
+    // the base's and takes its own tags before passing the others on.
+    virtual void WriteData(FormDataWriter& writer) const;
+    virtual void ReadItem(FormDataReader& reader, int tag);
+    // The whole record: WriteData and the closing tag 0; items up to the tag 0.
+    void WriteItems(FormDataWriter& writer) const;
+    void ReadItems(FormDataReader& reader);
 
     // Copies alignment, word wrap, editability and the four objects' attributes from source
     // (freeing the objects source lacks); nullptr resets the record to the new state.

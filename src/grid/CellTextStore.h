@@ -30,6 +30,8 @@ public:
 
     // Rows for which column col holds storage (for benchmarks and tests of memory use).
     int storedRows(int col) const;
+    // Columns that hold storage: every text lies in a column below this.
+    int storedColumns() const { return static_cast<int>(columns_.size()); }
 
 private:
     using Column = std::vector<QByteArray>;

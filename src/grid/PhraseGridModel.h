@@ -11,6 +11,8 @@
 #include <memory>
 #include <utility>
 
+class FormDataFiler;
+
 // The five property layers of the phrase grid, in the order the effective values consult
 // them: the cell layer, then the column and row layers for non-fixed cells, or the
 // fixed-column and fixed-row layers for fixed cells.
@@ -154,6 +156,14 @@ public:
     void setCellsFromFormData(bool read) { cellsFromFormData_ = read; }
     TextTable& PendingCells() { return pendingCells_; }
     const TextTable& PendingCells() const { return pendingCells_; }
+
+    // Form data (PhraseGridFormData.cpp). DefineProperties announces the stored properties:
+    // hint texts, cell texts, the five layers and the older read-only ones; a derived grid
+    // adds its own after calling the base. Loaded is the after-loading step, run once all
+    // properties are read: pending cell texts replace every text of the grid. A derived grid
+    // extends it (calling the base first).
+    virtual void DefineProperties(FormDataFiler& filer);
+    virtual void Loaded();
 
 protected:
     void RowMoved(int from, int to) override { lineMoved(GridAxis::Rows, from, to); }

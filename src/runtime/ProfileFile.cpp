@@ -1,14 +1,14 @@
 #include "ProfileFile.h"
 
+#include "FileBytes.h"
 #include "Messages.h"
 #include "QuipError.h"
 #include "WholeNumber.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -38,19 +38,15 @@ QByteArray utf8Bom() {
 } // namespace
 
 ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
-    QFile file(path_);
-    if (!file.exists()) {
+    if (!QFile::exists(path_)) {
         return;
     }
-    if (QFileInfo(path_).isDir() || !file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> read = readFileBytes(path_);
+    if (!read) {
         unreadable_ = true;
         return;
     }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        unreadable_ = true;
-        return;
-    }
+    const QByteArray& data = *read;
 
     // CR LF, LF and a lone CR all end a line; a last line without an end is still one.
     qsizetype start = 0;
@@ -204,9 +200,7 @@ void ProfileFile::save(const std::vector<Line>& lines) const {
         data += line.text;
         data += "\r\n";
     }
-    QSaveFile file(path_);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    if (!replaceFileBytes(path_, data)) {
         throw failed();
     }
 }

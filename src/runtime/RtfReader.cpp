@@ -1,12 +1,12 @@
 #include "RtfReader.h"
 
 #include "Cp1252.h"
+#include "FileBytes.h"
 #include "Messages.h"
 #include "QuipError.h"
 #include "RtfLexer.h"
 #include "RtfVocabulary.h"
 
-#include <QFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -623,13 +624,9 @@ void readRtf(QByteArrayView rtf, QTextDocument& document) {
 }
 
 void loadRtfFile(const QString& fileName, QTextDocument& document) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> data = readFileBytes(fileName);
+    if (!data) {
         throw QuipError::format(Messages::kCannotOpenFile, fileName);
     }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw QuipError::format(Messages::kCannotOpenFile, fileName);
-    }
-    readRtf(data, document);
+    readRtf(*data, document);
 }

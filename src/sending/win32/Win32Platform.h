@@ -1,0 +1,9 @@
+#pragma once
+
+#include "SendingPlatform.h"
+
+#include <memory>
+
+// The sending services through the Win32 calls: FindWindowA, EnumWindows, GetWindowTextA,
+// SendMessageA, SetForegroundWindow, keybd_event, VkKeyScanA and GetKeyState.
+std::unique_ptr<SendingPlatform> CreateWin32Platform();

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "X11Atoms.h"
+
+#include <X11/Xlib.h>
+
+#include <chrono>
+
+// Bringing another client's window to the front with the keyboard focus: through the
+// window manager when one runs (EWMH _NET_ACTIVE_WINDOW, as a pager asks), otherwise by
+// raising it and setting the input focus ourselves.
+class X11Activation {
+public:
+    // How long to wait for the focus to arrive before keystrokes are given up.
+    static constexpr std::chrono::milliseconds FocusWait{2000};
+
+    X11Activation(Display* display, const X11Atoms& atoms);
+
+    // Asks for the window to become active; returns once the server has the request.
+    void activate(Window window);
+    // Brings a minimised (iconic) window back to its previous state.
+    void restore(Window window);
+    // Whether the keyboard focus is in the window, activating it and waiting, bounded,
+    // when it is not. Costs no round trip while the focus stays where it was found.
+    bool bringToForeground(Window window);
+
+    // Takes in an event the server sent: the focus leaving the window it was found in.
+    void takeEvent(const XEvent& event);
+
+private:
+    bool focusIsIn(Window window);
+    void watch(Window focus, Window target);
+
+    Display* display_;
+    const X11Atoms& atoms_;
+    // The focus window last found inside a target; it is watched for the focus leaving
+    // it, so that the focus need not be asked for before every character.
+    Window watched_ = None;
+    Window watchedTarget_ = None;
+    bool focusStayed_ = false;
+};

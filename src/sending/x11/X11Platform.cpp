@@ -1,0 +1,140 @@
+#include "X11Platform.h"
+
+#include "CaptionMatch.h"
+#include "Cp1252Unicode.h"
+#include "X11Activation.h"
+#include "X11Atoms.h"
+#include "X11ErrorTrap.h"
+#include "X11KeyInjector.h"
+#include "X11Keymap.h"
+#include "X11Windows.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct DisplayCloser {
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+
+Window ToWindow(WindowHandle handle) {
+    return static_cast<Window>(handle);
+}
+
+WindowHandle ToHandle(Window window) {
+    return static_cast<WindowHandle>(window);
+}
+
+class X11Platform : public SendingPlatform {
+public:
+    explicit X11Platform(Display* display)
+        : display_(display), atoms_(display), keymap_(display), injector_(display, keymap_),
+          activation_(display, atoms_) {}
+
+    WindowHandle findWindowByCaption(std::string_view caption) override {
+        for (const Window window : windows()) {
+            if (CaptionEquals(windowCaption(ToHandle(window)), caption)) {
+                return ToHandle(window);
+            }
+        }
+        return NullWindow;
+    }
+
+    void forEachTopLevelWindow(const std::function<bool(WindowHandle)>& visit) override {
+        for (const Window window : windows()) {
+            if (!visit(ToHandle(window))) {
+                return;
+            }
+        }
+    }
+
+    std::string windowCaption(WindowHandle window) override {
+        X11ErrorTrap trap(display_.get());
+        return Utf8ToCp1252(WindowCaptionUtf8(display_.get(), atoms_, ToWindow(window)));
+    }
+
+    void sendSystemCommand(WindowHandle window, SystemCommand command) override {
+        if (window == NullWindow) {
+            return;
+        }
+        if (command == SystemCommand::Hotkey) {
+            activation_.activate(ToWindow(window));
+        } else if (command == SystemCommand::Restore) {
+            activation_.restore(ToWindow(window));
+        }
+    }
+
+    bool bringToForeground(WindowHandle window) override {
+        takeEvents();
+        return activation_.bringToForeground(ToWindow(window));
+    }
+
+    void injectKeyEvent(std::uint8_t code, KeyDirection direction, KeySource source) override {
+        injector_.inject(code, direction, source);
+    }
+
+    std::uint16_t layoutKey(unsigned char character) override {
+        takeEvents();
+        return keymap_.layoutKey(character);
+    }
+
+    bool capsLockOn() override {
+        takeEvents();
+        return keymap_.capsLockOn();
+    }
+
+    void keystrokePause(std::chrono::microseconds duration) override {
+        std::this_thread::sleep_for(duration);
+    }
+
+private:
+    // Reads what the server has sent without waiting for more.
+    void takeEvents() {
+        while (XPending(display_.get()) > 0) {
+            XEvent event;
+            XNextEvent(display_.get(), &event);
+            keymap_.takeEvent(event);
+            activation_.takeEvent(event);
+        }
+        keymap_.update();
+    }
+
+    std::vector<Window> windows() {
+        X11ErrorTrap trap(display_.get());
+        return TopLevelClientWindows(display_.get(), atoms_);
+    }
+
+    std::unique_ptr<Display, DisplayCloser> display_;
+    X11Atoms atoms_;
+    X11Keymap keymap_;
+    X11KeyInjector injector_;
+    X11Activation activation_;
+};
+
+} // namespace
+
+std::unique_ptr<SendingPlatform> CreateX11Platform(const char* displayName) {
+    Display* display = XOpenDisplay(displayName);
+    if (display == nullptr) {
+        return nullptr;
+    }
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
+        XCloseDisplay(display);
+        return nullptr;
+    }
+    try {
+        return std::make_unique<X11Platform>(display);
+    } catch (const std::runtime_error&) {
+        // The platform has closed the display on its way out.
+        return nullptr;
+    }
+}

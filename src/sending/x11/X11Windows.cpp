@@ -1,0 +1,197 @@
+#include "X11Windows.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// How far below a child of the root the client of a window manager's frame may lie.
+constexpr int FrameDepth = 3;
+// Property lengths are counted in 32-bit units: captions up to 256 KiB.
+constexpr long MaxPropertyLength = 65536;
+
+struct Property {
+    Atom type = None;
+    int format = 0;
+    std::string bytes;
+    unsigned long items = 0;
+};
+
+std::optional<Property> ReadProperty(Display* display, Window window, Atom name) {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, name, 0, MaxPropertyLength, False, AnyPropertyType,
+                           &type, &format, &items, &remaining, &data) != Success) {
+        return std::nullopt;
+    }
+    if (type == None) {
+        if (data != nullptr) {
+            XFree(data);
+        }
+        return std::nullopt;
+    }
+    Property property{type, format, {}, items};
+    if (data != nullptr && format == 8) {
+        property.bytes.assign(reinterpret_cast<const char*>(data), items);
+    } else if (data != nullptr && format == 32 && items > 0) {
+        // Xlib hands 32-bit items over as longs.
+        property.bytes.assign(reinterpret_cast<const char*>(data), items * sizeof(long));
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return property;
+}
+
+bool HasProperty(Display* display, Window window, Atom name) {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const bool found = XGetWindowProperty(display, window, name, 0, 0, False, AnyPropertyType,
+                                          &type, &format, &items, &remaining, &data) == Success &&
+                       type != None;
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return found;
+}
+
+// The children of a window, topmost first.
+std::vector<Window> ChildrenTopFirst(Display* display, Window window) {
+    Window root = None;
+    Window parent = None;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) {
+        return {};
+    }
+    std::vector<Window> result(children, children + count);
+    if (children != nullptr) {
+        XFree(children);
+    }
+    // XQueryTree lists bottom-most first.
+    std::reverse(result.begin(), result.end());
+    return result;
+}
+
+void CollectClientsBelow(Display* display, const X11Atoms& atoms, Window window, int depth,
+                         std::vector<Window>& clients) {
+    for (const Window child : ChildrenTopFirst(display, window)) {
+        if (HasProperty(display, child, atoms.wmState)) {
+            clients.push_back(child);
+        } else if (depth > 1) {
+            CollectClientsBelow(display, atoms, child, depth - 1, clients);
+        }
+    }
+}
+
+std::string Latin1ToUtf8(std::string_view latin1) {
+    std::string utf8;
+    for (const char c : latin1) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | byte >> 6);
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+std::string CompoundTextToUtf8(Display* display, const Property& property) {
+    XTextProperty text{};
+    text.value = reinterpret_cast<unsigned char*>(const_cast<char*>(property.bytes.data()));
+    text.encoding = property.type;
+    text.format = 8;
+    text.nitems = property.bytes.size();
+    char** list = nullptr;
+    int count = 0;
+    std::string result;
+    if (Xutf8TextPropertyToTextList(display, &text, &list, &count) >= Success && list != nullptr) {
+        for (int i = 0; i < count; ++i) {
+            result += list[i];
+        }
+        XFreeStringList(list);
+    }
+    return result;
+}
+
+} // namespace
+
+std::vector<Window> TopLevelClientWindows(Display* display, const X11Atoms& atoms) {
+    std::vector<Window> result;
+    for (const Window child : ChildrenTopFirst(display, DefaultRootWindow(display))) {
+        if (HasProperty(display, child, atoms.wmState)) {
+            result.push_back(child);
+            continue;
+        }
+        const std::size_t before = result.size();
+        CollectClientsBelow(display, atoms, child, FrameDepth, result);
+        if (result.size() == before && (HasProperty(display, child, atoms.netWmName) ||
+                                        HasProperty(display, child, atoms.wmName))) {
+            result.push_back(child);
+        }
+    }
+    return result;
+}
+
+std::string WindowCaptionUtf8(Display* display, const X11Atoms& atoms, Window window) {
+    if (const auto name = ReadProperty(display, window, atoms.netWmName);
+        name && name->type == atoms.utf8String && name->format == 8) {
+        return name->bytes;
+    }
+    const auto name = ReadProperty(display, window, atoms.wmName);
+    if (!name || name->format != 8) {
+        return {};
+    }
+    if (name->type == XA_STRING) {
+        return Latin1ToUtf8(name->bytes);
+    }
+    if (name->type == atoms.utf8String) {
+        return name->bytes;
+    }
+    if (name->type == atoms.compoundText) {
+        return CompoundTextToUtf8(display, *name);
+    }
+    return {};
+}
+
+std::optional<long> WindowWmState(Display* display, const X11Atoms& atoms, Window window) {
+    const auto state = ReadProperty(display, window, atoms.wmState);
+    if (!state || state->format != 32 || state->items < 1) {
+        return std::nullopt;
+    }
+    long value = 0;
+    std::memcpy(&value, state->bytes.data(), sizeof value);
+    return value;
+}
+
+bool WindowIsViewable(Display* display, Window window) {
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(display, window, &attributes) != 0 &&
+           attributes.map_state == IsViewable;
+}
+
+bool WindowManagerRunning(Display* display, const X11Atoms& atoms) {
+    // EWMH: the root names a window of the window manager, which names itself again.
+    const auto readCheck = [&](Window window) -> Window {
+        const auto check = ReadProperty(display, window, atoms.netSupportingWmCheck);
+        if (!check || check->type != XA_WINDOW || check->format != 32 || check->items < 1) {
+            return None;
+        }
+        long value = 0;
+        std::memcpy(&value, check->bytes.data(), sizeof value);
+        return static_cast<Window>(value);
+    };
+    const Window wm = readCheck(DefaultRootWindow(display));
+    return wm != None && readCheck(wm) == wm;
+}

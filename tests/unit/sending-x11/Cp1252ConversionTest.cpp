@@ -1,0 +1,58 @@
+#include "Cp1252Keysyms.h"
+#include "Cp1252Unicode.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+TEST(Cp1252Unicode, EveryByteComesBackFromItsCodePoint) {
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        const char32_t codePoint = Cp1252ToUnicode(static_cast<unsigned char>(byte));
+        EXPECT_EQ(UnicodeToCp1252(codePoint), static_cast<unsigned char>(byte)) << byte;
+    }
+    EXPECT_EQ(Cp1252ToUnicode(0x80), U'\u20AC');
+    EXPECT_EQ(Cp1252ToUnicode(0x9F), U'\u0178');
+    EXPECT_EQ(UnicodeToCp1252(U'\u0100'), std::nullopt);
+    EXPECT_EQ(UnicodeToCp1252(U'\u2019'), 0x92);
+}
+
+TEST(Cp1252Unicode, Utf8CaptionsBecomeCp1252WithQuestionMarksForTheRest) {
+    EXPECT_EQ(Utf8ToCp1252("Grüße – 5 € "), "Gr\xFC\xDF"
+                                            "e \x96 5 \x80 ");
+    EXPECT_EQ(Utf8ToCp1252("Chat 中文 😀"), "Chat ?? ?");
+    // Malformed: a lone continuation byte, a cut sequence, an overlong slash, a surrogate.
+    EXPECT_EQ(Utf8ToCp1252("a\x80"
+                           "b"),
+              "a?b");
+    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");
+    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");
+    EXPECT_EQ(Utf8ToCp1252("\xED\xA0\x80"), "???");
+    EXPECT_EQ(Utf8ToCp1252(""), "");
+}
+
+TEST(Cp1252Keysyms, LatinLegacyAndUnicodeKeysymsAllCount) {
+    EXPECT_EQ(Cp1252FromKeysym(0x0041), 'A');
+    EXPECT_EQ(Cp1252FromKeysym(0x00FC), 0xFC);             // udiaeresis
+    EXPECT_EQ(Cp1252FromKeysym(0x20AC), 0x80);             // EuroSign
+    EXPECT_EQ(Cp1252FromKeysym(0x010020AC), 0x80);         // U20AC
+    EXPECT_EQ(Cp1252FromKeysym(0x01a9), 0x8A);             // Scaron
+    EXPECT_EQ(Cp1252FromKeysym(0x0aaa), 0x96);             // endash
+    EXPECT_EQ(Cp1252FromKeysym(0x010000B5), 0xB5);         // U00B5, µ
+    EXPECT_EQ(Cp1252FromKeysym(0xFF0D), std::nullopt);     // Return: typed by its own key
+    EXPECT_EQ(Cp1252FromKeysym(0xFFB1), std::nullopt);     // KP_1
+    EXPECT_EQ(Cp1252FromKeysym(0x0100000A), std::nullopt); // a control character
+    EXPECT_EQ(Cp1252FromKeysym(0x01000100), std::nullopt); // Ā, not in cp1252
+    EXPECT_EQ(Cp1252FromKeysym(0xFE52), std::nullopt);     // dead_circumflex
+}
+
+TEST(Cp1252Keysyms, DeadKeysTypeTheirSpacingCharacter) {
+    EXPECT_EQ(DeadKeyCharacter(0xFE52), '^');          // dead_circumflex
+    EXPECT_EQ(DeadKeyCharacter(0xFE50), '`');          // dead_grave
+    EXPECT_EQ(DeadKeyCharacter(0xFE51), 0xB4);         // dead_acute
+    EXPECT_EQ(DeadKeyCharacter(0xFE5A), std::nullopt); // dead_caron: ˇ is not in cp1252
+    EXPECT_EQ(DeadKeyCharacter('^'), std::nullopt);
+}
+
+} // namespace
