@@ -68,3 +68,27 @@ QColor toQColor(TColor color, const QPalette& palette) {
     return QColor(static_cast<int>(bits & 0xFFu), static_cast<int>((bits >> 8) & 0xFFu),
                   static_cast<int>((bits >> 16) & 0xFFu));
 }
+
+QBrush toQBrush(TColor color, TBrushStyle style, const QPalette& palette, const QColor& fallback) {
+    const QColor mapped = toQColor(color, palette);
+    const QColor& fill = mapped.isValid() ? mapped : fallback;
+    switch (style) {
+    case TBrushStyle::bsClear:
+        return QBrush(fill, Qt::NoBrush);
+    case TBrushStyle::bsHorizontal:
+        return QBrush(fill, Qt::HorPattern);
+    case TBrushStyle::bsVertical:
+        return QBrush(fill, Qt::VerPattern);
+    case TBrushStyle::bsFDiagonal:
+        return QBrush(fill, Qt::FDiagPattern);
+    case TBrushStyle::bsBDiagonal:
+        return QBrush(fill, Qt::BDiagPattern);
+    case TBrushStyle::bsCross:
+        return QBrush(fill, Qt::CrossPattern);
+    case TBrushStyle::bsDiagCross:
+        return QBrush(fill, Qt::DiagCrossPattern);
+    case TBrushStyle::bsSolid:
+    default:
+        return QBrush(fill, Qt::SolidPattern);
+    }
+}

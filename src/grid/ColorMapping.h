@@ -2,6 +2,9 @@
 
 #include "Colors.h"
 
+#include "GridTypes.h"
+
+#include <QBrush>
 #include <QColor>
 
 class QPalette;
@@ -11,3 +14,7 @@ class QPalette;
 // clDefault and system colour indices without a palette role give an invalid QColor: the
 // caller decides what "default" means where it draws.
 QColor toQColor(TColor color, const QPalette& palette);
+
+// The Qt brush of a stored colour and brush style: bsClear fills nothing, the hatch styles
+// draw their lines in the colour. An invalid colour falls back to fallback.
+QBrush toQBrush(TColor color, TBrushStyle style, const QPalette& palette, const QColor& fallback);

@@ -185,6 +185,25 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void TInplaceEdit::ReceiveCharacter(QChar character) {
+    KeyPress(character);
+    if (!character.isNull()) {
+        typeCharacter(character);
+    }
+}
+
+bool TInplaceEdit::focusNextPrevChild(bool next) {
+    if (!tabChangesFocus()) {
+        return false;
+    }
+    return grid_->FocusNextControl(!next);
+}
+
+void TInplaceEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    grid_->DblClick();
+}
+
 void TInplaceEdit::typeCharacter(QChar character) {
     QTextCursor cursor = textCursor();
     if (character == QChar::LineFeed || character == QChar::CarriageReturn) {

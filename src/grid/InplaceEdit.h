@@ -17,7 +17,8 @@ class TStringGrid;
 // the start or Right/End at the end of the text, to the grid's KeyDown, and lets the grid's
 // OnKeyDown see every other key. KeyPress first calls the grid's KeyPress, then discards
 // Tab and Escape, and on Enter toggles between the whole text selected and nothing
-// selected. Ctrl+Enter types a line feed, which starts a new line.
+// selected. Ctrl+Enter types a line feed, which starts a new line. A double-click is also a
+// double-click on the grid's cell.
 class TInplaceEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -44,9 +45,15 @@ public:
     virtual void KeyDown(int& Key, TShiftState Shift);
     virtual void KeyPress(QChar& Key);
 
+    // A character typed on the grid that opened the editor: through KeyPress into the box.
+    void ReceiveCharacter(QChar character);
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Tab that changes the focus leaves the grid as from the grid itself.
+    bool focusNextPrevChild(bool next) override;
 
     // Puts one character into the box as typed: a line feed starts a line, Backspace
     // deletes, other control characters are dropped.

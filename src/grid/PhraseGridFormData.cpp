@@ -167,17 +167,20 @@ void PhraseGridModel::DefineProperties(FormDataFiler& filer) {
 }
 
 void PhraseGridModel::Loaded() {
-    if (pendingCells_.empty()) {
-        return;
+    if (!pendingCells_.empty()) {
+        const TextTable pending = std::move(pendingCells_);
+        pendingCells_.clear();
+        // Every cell takes its pending text or an empty one.
+        forEachText(*this, [&](int col, int row, const QByteArray&) {
+            if (!pending.find(col, row)) {
+                setCells(col, row, QByteArray());
+            }
+        });
+        forEachInside(
+            pending, ColCount(), RowCount(),
+            [this](int col, int row, const QByteArray& text) { setCells(col, row, text); });
     }
-    const TextTable pending = std::move(pendingCells_);
-    pendingCells_.clear();
-    // Every cell takes its pending text or an empty one.
-    forEachText(*this, [&](int col, int row, const QByteArray&) {
-        if (!pending.find(col, row)) {
-            setCells(col, row, QByteArray());
-        }
-    });
-    forEachInside(pending, ColCount(), RowCount(),
-                  [this](int col, int row, const QByteArray& text) { setCells(col, row, text); });
+    if (StringGridObserver* view = observer()) {
+        view->gridLoaded();
+    }
 }

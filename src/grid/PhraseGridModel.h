@@ -160,8 +160,9 @@ public:
     // Form data (PhraseGridFormData.cpp). DefineProperties announces the stored properties:
     // hint texts, cell texts, the five layers and the older read-only ones; a derived grid
     // adds its own after calling the base. Loaded is the after-loading step, run once all
-    // properties are read: pending cell texts replace every text of the grid. A derived grid
-    // extends it (calling the base first).
+    // properties are read: pending cell texts replace every text of the grid, then the view
+    // hears of it (gridLoaded) and sets up its editing state. A derived grid extends it
+    // (calling the base first).
     virtual void DefineProperties(FormDataFiler& filer);
     virtual void Loaded();
 

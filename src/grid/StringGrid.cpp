@@ -42,6 +42,7 @@ TStringGrid::~TStringGrid() {
     // editor is deleted, not the data while it is destroyed.
     disconnect(focusConnection_);
     autoScroll_.stop();
+    clickEdit_.stop();
     delete editor_;
     editor_ = nullptr;
     data_->setObserver(nullptr);
@@ -53,9 +54,7 @@ void TStringGrid::setOptions(TGridOptions options) {
         return;
     }
     options_ = options;
-    const bool tracking = options_.testFlag(goThumbTracking);
-    horizontalScrollBar()->setTracking(tracking);
-    verticalScrollBar()->setTracking(tracking);
+    applyThumbTracking();
     if (editorMode_ && (!options_.testFlag(goEditing) || options_.testFlag(goRowSelect))) {
         HideEditor();
     }
@@ -65,6 +64,18 @@ void TStringGrid::setOptions(TGridOptions options) {
     // The line options decide the room between lines.
     updateScrollRanges();
     viewport()->update();
+}
+
+void TStringGrid::setLiveThumbTracking(bool on) {
+    liveThumbTracking_ = on;
+    applyThumbTracking();
+}
+
+void TStringGrid::applyThumbTracking() {
+    // Without tracking a bar reports its new value only when the thumb is let go.
+    const bool tracking = options_.testFlag(goThumbTracking) || liveThumbTracking_;
+    horizontalScrollBar()->setTracking(tracking);
+    verticalScrollBar()->setTracking(tracking);
 }
 
 void TStringGrid::setGridLineWidth(int width) {
@@ -181,8 +192,9 @@ void TStringGrid::gridCurrentChanged(GridCell oldCurrent, TGridRect /*oldSelecti
     if (data_->Current() == oldCurrent) {
         return;
     }
-    if (editorShown_ && inplaceCell_ == data_->Current()) {
-        // Rows or columns moved under the editor and the current cell: the same text.
+    if (editorCell() == data_->Current()) {
+        // Rows or columns moved under the editor and the current cell: the same text, and
+        // the same edit.
         clampInView(data_->Current());
         return;
     }

@@ -38,14 +38,18 @@ using TDrawCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, c
 // means scrolls it into view.
 //
 // Keys: keyPressEvent calls KeyDown(key, shift) and then, for each character the key types,
-// CharacterInput(character) (the base passes it to KeyPress). A key that is no grid key and
-// types nothing goes on to the parent. Qt's Backtab arrives as Tab with ssShift. With
-// goTabs the grid takes Tab and Shift+Tab instead of moving the focus.
+// CharacterInput(character). A key that is no grid key and types nothing goes on to the
+// parent. Qt's Backtab arrives as Tab with ssShift. With goTabs the grid takes Tab and
+// Shift+Tab instead of moving the focus.
 //
 // The in-place editor (see the editor section) is created on first use by CreateEditor(),
 // shown over the current cell while the editor mode is on and CanEditShow() agrees, kept
 // over its cell on scrolling and resizing, and on hiding writes its text into the cell it
 // was loaded for (only if the user changed it, so an untouched cell keeps its exact bytes).
+// With goEditing it opens on F2, on Enter (which closes it again, unless
+// goAlwaysShowEditor), on a typed character (which goes into it) and on a click on the
+// current cell. That click opens it only once the double-click time has passed without a
+// second click, so that a double-click never starts an edit.
 class TStringGrid : public QAbstractScrollArea,
                     protected StringGridObserver,
                     protected GridEditorLink {
@@ -65,7 +69,7 @@ public:
     // Width of the grid lines in pixels (at least 0). An axis has grid lines, and room for
     // them after every line, when one of its two line options is set.
     int GridLineWidth() const { return gridLineWidth_; }
-    void setGridLineWidth(int width);
+    virtual void setGridLineWidth(int width);
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void setScrollBars(TScrollStyle style);
     // When false the paint loop neither fills cells nor draws texts, raised edges or the
@@ -118,7 +122,8 @@ public:
     // KeyDown: fires OnKeyDown, then moves the current cell (arrows, Home, End, PgUp, PgDn,
     // with Ctrl and Shift as the framework does; Tab and Shift+Tab with goTabs).
     virtual void KeyDown(int& Key, TShiftState Shift);
-    // KeyPress: fires OnKeyPress.
+    // KeyPress: fires OnKeyPress; then, with goEditing and without goAlwaysShowEditor,
+    // Enter opens or closes the editor and is consumed.
     virtual void KeyPress(QChar& Key);
 
     // Events, called only when assigned; Sender is the grid.
@@ -155,8 +160,9 @@ protected:
     // The user changed the editor's text (the cell is not written until the editor hides).
     virtual void EditorTextChanged() {}
 
-    // The character hook: one character typed on the grid itself (not in the editor). The
-    // base hands it to KeyPress.
+    // The character hook: one character typed on the grid itself (not in the editor). With
+    // goEditing, Backspace and printable characters open the editor and go into it (dropped
+    // when it cannot show); every other character goes to KeyPress.
     virtual void CharacterInput(QChar Key);
 
     // Mouse hooks, in client coordinates. MouseDown (every button; ssDouble for the second
@@ -185,8 +191,17 @@ protected:
     // After the scroll position changed; fires OnTopLeftChanged.
     virtual void TopLeftChanged();
     // Asked before the tooltip shows; info holds the grid's toolTip() and the positions.
-    // Returns whether it may show (an empty text shows nothing either way).
+    // Returns whether it may show (an empty text shows nothing either way). A HintPos
+    // changed here is where the hint's top left corner goes; unchanged, Qt places the hint
+    // by the mouse pointer as for any other widget.
     virtual bool HintShow(THintInfo& info);
+
+    // Scrolling while a scroll bar's thumb is dragged, besides goThumbTracking.
+    void setLiveThumbTracking(bool on);
+
+    // Moves the focus on to the next (previous) control in the window's tab order that is
+    // no part of the grid (its editor and scroll bars are); false when there is none.
+    bool FocusNextControl(bool backwards);
 
     // Observer of the data.
     void gridRepaint() override;
@@ -205,7 +220,8 @@ protected:
     void showEditor() override { ShowEditor(); }
 
     // Shows the editor over the current cell if CanEditShow() agrees, creating and loading
-    // it as needed (the framework's UpdateEdit).
+    // it as needed (the framework's UpdateEdit). CanEditShow() is asked again once the
+    // editor is loaded, before it is placed, as the framework does.
     void UpdateEdit();
     // Hides the editor, writing a changed text into its cell; the editor mode stays.
     void HideEdit();
@@ -276,6 +292,14 @@ private:
     void focusChanged(QWidget* old, QWidget* now);
     bool isInside(const QWidget* widget) const;
     void mirrorWidgetFont();
+    void applyThumbTracking();
+    // F2, Enter, typing or a click: the current cell is scrolled into view and edited.
+    void openEditorByUser();
+    void showHint(const THintInfo& info, QPoint defaultPos);
+    // The click on the current cell that opens the editor once no second click follows.
+    void armClickEdit(GridCell cell);
+    void clickEditDue();
+    void disarmClickEdit();
 
     std::unique_ptr<StringGridData> data_;
     TGridOptions options_ = defaultGridOptions;
@@ -295,6 +319,10 @@ private:
     int moveTo_ = -1;
     QPoint lastMousePos_;
     QBasicTimer autoScroll_;
+    QBasicTimer clickEdit_;
+    GridCell clickEditCell_;
+    bool clickEditOnRelease_ = false;
+    bool liveThumbTracking_ = false;
 
     TInplaceEdit* editor_ = nullptr;
     bool editorMode_ = false;

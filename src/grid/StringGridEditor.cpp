@@ -6,8 +6,10 @@
 
 #include "InplaceEdit.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QToolTip>
 
 void TStringGrid::setEditorMode(bool on) {
@@ -61,6 +63,10 @@ void TStringGrid::UpdateEdit() {
     if (!editorShown_ || inplaceCell_ != data_->Current()) {
         HideEdit();
         loadEditor();
+    }
+    if (!CanEditShow()) {
+        HideEdit();
+        return;
     }
     placeEditor();
     if (IsActiveControl() && !editor_->isHidden()) {
@@ -164,9 +170,12 @@ void TStringGrid::DoEnter() {
     if (OnEnter) {
         OnEnter(this);
     }
+    // An editor that always shows comes back with the focus.
+    UpdateEdit();
 }
 
 void TStringGrid::DoExit() {
+    disarmClickEdit();
     if (OnExit) {
         OnExit(this);
     }
@@ -176,17 +185,63 @@ void TStringGrid::DoExit() {
     viewport()->update();
 }
 
+bool TStringGrid::FocusNextControl(bool backwards) {
+    // The window's focus chain, where the editor may come anywhere (it is made later than
+    // the controls round the grid).
+    QWidget* candidate = this;
+    for (;;) {
+        candidate = backwards ? candidate->previousInFocusChain() : candidate->nextInFocusChain();
+        if (!candidate || candidate == this) {
+            return false;
+        }
+        if (!isAncestorOf(candidate) && candidate->window() == window() && candidate->isEnabled() &&
+            candidate->isVisibleTo(window()) && (candidate->focusPolicy() & Qt::TabFocus) != 0) {
+            candidate->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            return true;
+        }
+    }
+}
+
 bool TStringGrid::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         THintInfo info{this, help->globalPos(), help->pos(), toolTip()};
         if (HintShow(info) && !info.HintStr.isEmpty()) {
-            QToolTip::showText(info.HintPos, info.HintStr, viewport());
+            showHint(info, help->globalPos());
         } else {
+            // Taken: left to its parents the event would show the grid's own tooltip.
             QToolTip::hideText();
-            event->ignore();
         }
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TStringGrid::showHint(const THintInfo& info, QPoint defaultPos) {
+    // Background and text of the hint from one palette, the grid's, so that a desktop scheme
+    // never pairs the text colour of one with the background of another.
+    QPalette tip = QToolTip::palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const auto role : {QPalette::ToolTipBase, QPalette::ToolTipText}) {
+            tip.setColor(group, role, palette().color(group, role));
+        }
+    }
+    if (tip != QToolTip::palette()) {
+        QToolTip::setPalette(tip);
+    }
+    QToolTip::showText(info.HintPos, info.HintStr, viewport());
+    if (info.HintPos == defaultPos) {
+        return;
+    }
+    // Qt places a tooltip below and right of the point it is given, room for the mouse
+    // pointer; a position the grid chose is meant for the hint's corner itself.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() != QLatin1String("qtooltip_label") || widget->isHidden()) {
+            continue;
+        }
+        const QScreen* screen = QGuiApplication::screenAt(info.HintPos);
+        if (!screen || screen->geometry().contains(QRect(info.HintPos, widget->size()))) {
+            widget->move(info.HintPos);
+        }
+    }
 }

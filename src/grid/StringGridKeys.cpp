@@ -1,6 +1,9 @@
 // Keyboard handling of the base grid: KeyDown moves the current cell as the framework's grid
-// does, and the characters a key types go through CharacterInput to KeyPress.
+// does, and the characters a key types go through CharacterInput into the editor or to
+// KeyPress.
 #include "StringGrid.h"
+
+#include "InplaceEdit.h"
 
 #include <QKeyEvent>
 
@@ -41,6 +44,7 @@ bool TStringGrid::event(QEvent* event) {
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    disarmClickEdit();
     const KeyInput input = keyInput(*event);
     int key = input.key;
     KeyDown(key, input.shift);
@@ -59,6 +63,13 @@ void TStringGrid::deliverCharacters(const QString& text) {
 }
 
 void TStringGrid::CharacterInput(QChar Key) {
+    if (options_.testFlag(goEditing) && (Key == QChar(8) || Key.unicode() >= 0x20)) {
+        openEditorByUser();
+        if (editorShown_ && editor_ && !editor_->isHidden()) {
+            editor_->ReceiveCharacter(Key);
+        }
+        return;
+    }
     KeyPress(Key);
 }
 
@@ -66,15 +77,33 @@ void TStringGrid::KeyPress(QChar& Key) {
     if (OnKeyPress) {
         OnKeyPress(this, Key);
     }
+    if (Key == QChar(u'\r') && options_.testFlag(goEditing) &&
+        !options_.testFlag(goAlwaysShowEditor)) {
+        if (editorMode_) {
+            HideEditor();
+        } else {
+            openEditorByUser();
+        }
+        Key = QChar();
+    }
 }
 
 void TStringGrid::KeyDown(int& Key, TShiftState Shift) {
     if (OnKeyDown) {
         OnKeyDown(this, Key, Shift);
     }
+    if (Key == Qt::Key_F2 && options_.testFlag(goEditing)) {
+        openEditorByUser();
+        return;
+    }
     if (Key != 0) {
         moveByKey(Key, Shift);
     }
+}
+
+void TStringGrid::openEditorByUser() {
+    clampInView(data_->Current());
+    ShowEditor();
 }
 
 void TStringGrid::moveByKey(int key, TShiftState shift) {

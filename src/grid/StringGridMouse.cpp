@@ -1,8 +1,9 @@
 // Mouse handling of the base grid: current cell and range selection by pressing and
-// dragging (scrolling while the pointer is beyond the cells), double-clicks, and the mouse
-// events.
+// dragging (scrolling while the pointer is beyond the cells), double-clicks, the click that
+// opens the editor, and the mouse events.
 #include "StringGrid.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -42,6 +43,7 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
 void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     if (const auto mouse = mouseArguments(*event)) {
         if (mouse->button == TMouseButton::mbLeft) {
+            disarmClickEdit();
             DblClick();
         }
         MouseDown(mouse->button, mouse->shift | ssDouble, mouse->at.x(), mouse->at.y());
@@ -69,12 +71,17 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
     }
     lastMousePos_ = QPoint(X, Y);
     if (Button == TMouseButton::mbLeft && !Shift.testFlag(ssDouble)) {
+        disarmClickEdit();
         const GridCell cell = MouseCoord(X, Y);
         if (cell.col >= data_->FixedCols() && cell.row >= data_->FixedRows()) {
+            const bool onCurrent = cell == data_->Current();
             if (Shift.testFlag(ssShift) && options_.testFlag(goRangeSelect)) {
                 data_->setAnchor(cell.col, cell.row);
             } else {
                 data_->setCurrentCell(cell.col, cell.row);
+                if (onCurrent && options_.testFlag(goEditing)) {
+                    armClickEdit(cell);
+                }
             }
             gridState_ = GridState::Selecting;
         } else {
@@ -112,6 +119,9 @@ void TStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
             finishLineMove();
         }
         gridState_ = GridState::Normal;
+        if (clickEditOnRelease_) {
+            clickEditDue();
+        }
     }
     if (OnMouseUp) {
         OnMouseUp(this, Button, Shift, X, Y);
@@ -174,9 +184,39 @@ void TStringGrid::autoScrollStep() {
     dragTo(at);
 }
 
+void TStringGrid::armClickEdit(GridCell cell) {
+    clickEditCell_ = cell;
+    clickEditOnRelease_ = false;
+    clickEdit_.start(QApplication::doubleClickInterval(), this);
+}
+
+void TStringGrid::disarmClickEdit() {
+    clickEdit_.stop();
+    clickEditOnRelease_ = false;
+}
+
+void TStringGrid::clickEditDue() {
+    clickEdit_.stop();
+    if (gridState_ != GridState::Normal) {
+        // The button is still held: the click ends when it is let go.
+        clickEditOnRelease_ = true;
+        return;
+    }
+    clickEditOnRelease_ = false;
+    const GridCell cell = clickEditCell_;
+    const TGridRect single{cell.col, cell.row, cell.col, cell.row};
+    if (data_->Current() == cell && data_->Selection() == single && IsActiveControl()) {
+        openEditorByUser();
+    }
+}
+
 void TStringGrid::timerEvent(QTimerEvent* event) {
     if (event->timerId() == autoScroll_.timerId()) {
         autoScrollStep();
+        return;
+    }
+    if (event->timerId() == clickEdit_.timerId()) {
+        clickEditDue();
         return;
     }
     QAbstractScrollArea::timerEvent(event);

@@ -20,4 +20,6 @@ public:
     virtual void gridCurrentChanged(GridCell /*oldCurrent*/, TGridRect /*oldSelection*/) {}
     // The grid's Font changed (the in-place editor takes the current cell's font again).
     virtual void gridFontChanged() {}
+    // The grid's form data have been read and applied (its after-loading step ran).
+    virtual void gridLoaded() {}
 };

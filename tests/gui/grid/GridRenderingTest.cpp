@@ -2,6 +2,7 @@
 // stored colours and fonts to Qt's.
 #include "ColorMapping.h"
 #include "FontMapping.h"
+#include "GridImages.h"
 #include "GridWindow.h"
 #include "PhraseGrid.h"
 
@@ -9,34 +10,6 @@
 #include <QToolTip>
 
 namespace {
-
-// Pixels of rect that differ clearly from colour.
-int pixelsUnlike(const QImage& image, const QRect& rect, const QColor& colour) {
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            const int distance = std::abs(pixel.red() - colour.red()) +
-                                 std::abs(pixel.green() - colour.green()) +
-                                 std::abs(pixel.blue() - colour.blue());
-            count += distance > 60 ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-// The area of rect that painted pixels cover: the smallest rectangle round them.
-QRect paintedArea(const QImage& image, const QRect& rect, const QColor& background) {
-    QRect area;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            if (pixelsUnlike(image, QRect(x, y, 1, 1), background) > 0) {
-                area |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return area;
-}
 
 class PhraseGridLook : public GridWindow<TPhraseGrid> {
 protected:
@@ -150,6 +123,7 @@ TEST_F(PhraseGridLook, TheControlsHintShowsOverTheCells) {
     const QString hint = QStringLiteral("Hier doppelklicken um den gewünschten \n"
                                         "Text in das Vorschaufenster zu kopieren!");
     grid->setToolTip(hint);
+    grid->setShowCellHints(false);
     const QPoint at = centre(1, 2);
     QHelpEvent event(QEvent::ToolTip, at, client()->mapToGlobal(at));
     QApplication::sendEvent(client(), &event);
