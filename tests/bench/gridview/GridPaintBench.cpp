@@ -2,6 +2,7 @@
 // (the median), one frame at 60 Hz. Runs on the offscreen platform unless another is set.
 //
 //   grid_paint_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+#include "GridText.h"
 #include "PhraseGrid.h"
 
 #include <QApplication>
@@ -76,6 +77,32 @@ void BM_PaintViewport(benchmark::State& state) {
     state.SetLabel(labels[state.range(0)]);
 }
 BENCHMARK(BM_PaintViewport)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// Loading a phrase file of 100,000 lines into the shown grid of a text page: every new row
+// and cell reaches the view.
+void BM_LoadIntoShownGrid(benchmark::State& state) {
+    QByteArray file;
+    for (int row = 0; row < rows; ++row) {
+        file += "Spruch " + QByteArray::number(row) + " mit ein paar Worten\t\r\n";
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto grid = std::make_unique<TPhraseGrid>();
+        PhraseGridModel& model = grid->model();
+        model.setFixedCols(0);
+        model.setFixedRows(0);
+        model.setColCount(1);
+        model.setRowCount(100);
+        model.setDefaultColWidth(780);
+        model.setDefaultRowHeight(50);
+        grid->resize(800, 600);
+        grid->show();
+        state.ResumeTiming();
+        ImportText(model, file, gridTextSeparator, wholeGridText);
+        grid->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_LoadIntoShownGrid)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
