@@ -115,6 +115,13 @@ void StringGridData::setCurrentCell(int col, int row, bool extendSelection) {
     setCurrentAndAnchor(cell, extendSelection ? anchor_ : cell);
 }
 
+void StringGridData::setAnchor(int col, int row) {
+    if (!isNonFixedCell(col, row)) {
+        return;
+    }
+    setCurrentAndAnchor(current_, {col, row});
+}
+
 TGridRect StringGridData::Selection() const {
     return {std::min(current_.col, anchor_.col), std::min(current_.row, anchor_.row),
             std::max(current_.col, anchor_.col), std::max(current_.row, anchor_.row)};
@@ -152,7 +159,7 @@ void StringGridData::clampCurrent() {
 
 void StringGridData::setDefaultSize(GridAxis axis, int size) {
     if (mutableExtents(axis).setDefaultSize(std::max(size, 0)) && observer_) {
-        observer_->gridSizesChanged();
+        observer_->gridSizesChanged(axis);
     }
 }
 
@@ -161,7 +168,7 @@ void StringGridData::setSize(GridAxis axis, int index, int size) {
         return;
     }
     if (mutableExtents(axis).setSize(index, std::max(size, 0)) && observer_) {
-        observer_->gridSizesChanged();
+        observer_->gridSizesChanged(axis);
     }
 }
 

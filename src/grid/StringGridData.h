@@ -97,6 +97,11 @@ public:
     void setCol(int col) { setCurrentCell(col, current_.row); }
     void setRow(int row) { setCurrentCell(current_.col, row); }
 
+    // The other corner of the selection. Moving it alone keeps the current cell, as a mouse
+    // drag does; a fixed or outside cell is refused.
+    GridCell Anchor() const { return anchor_; }
+    void setAnchor(int col, int row);
+
     // The selected rectangle, spanning the anchor and the current cell.
     TGridRect Selection() const;
     // The anchor becomes the top left corner and the current cell the bottom right one (as

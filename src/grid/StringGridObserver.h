@@ -14,8 +14,8 @@ public:
     virtual void gridCellChanged(int /*col*/, int /*row*/) {}
     // ColCount, RowCount, FixedCols or FixedRows changed.
     virtual void gridCountsChanged() {}
-    // A default or individual row height or column width changed.
-    virtual void gridSizesChanged() {}
+    // A default or individual size along the axis changed (column widths or row heights).
+    virtual void gridSizesChanged(GridAxis /*axis*/) {}
     // The current cell or the selection changed; the arguments are the values before.
     virtual void gridCurrentChanged(GridCell /*oldCurrent*/, TGridRect /*oldSelection*/) {}
     // The grid's Font changed (the in-place editor takes the current cell's font again).

@@ -72,7 +72,7 @@ void whileOpen(TfZeilenHoehe& dialog, const std::function<void()>& check) {
 struct HeightLog : StringGridObserver {
     explicit HeightLog(PhraseGridModel& grid) : grid_(grid) { grid.setObserver(this); }
     ~HeightLog() override { grid_.setObserver(nullptr); }
-    void gridSizesChanged() override { heights.push_back(grid_.DefaultRowHeight()); }
+    void gridSizesChanged(GridAxis) override { heights.push_back(grid_.DefaultRowHeight()); }
     std::vector<int> heights;
 
 private:

@@ -16,7 +16,7 @@ public:
     void gridRepaint() override { ++repaints; }
     void gridCellChanged(int, int) override { ++cellChanges; }
     void gridCountsChanged() override { ++countChanges; }
-    void gridSizesChanged() override { ++sizeChanges; }
+    void gridSizesChanged(GridAxis) override { ++sizeChanges; }
     void gridCurrentChanged(GridCell, TGridRect) override { ++currentChanges; }
     void gridFontChanged() override { ++fontChanges; }
 

@@ -35,6 +35,10 @@ TEST(StringGridCurrentCell, StaysOnNonFixedCellsAndSpansTheSelectionFromTheAncho
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 3, 4})) << "a fixed corner is refused";
     grid.setSelection({1, 2, 4, 3});
     EXPECT_EQ(grid.Current(), (GridCell{4, 3}));
+    grid.setAnchor(2, 1);
+    EXPECT_EQ(grid.Selection(), (TGridRect{2, 1, 4, 3})) << "the current cell stays";
+    grid.setAnchor(0, 1);
+    EXPECT_EQ(grid.Anchor(), (GridCell{2, 1})) << "a fixed anchor is refused";
 
     grid.setRowCount(10);
     grid.setCurrentCell(4, 8);
