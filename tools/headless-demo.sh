@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
 # Without a display: shows Quipsender at work on a private X server. A chat window
-# ("Schnapsen - Chat") stands in for the browser; Quipsender runs in a scratch directory
-# seeded from the defaults, with that window as its target. A user's double-click on a
-# phrase and a click on "Senden" are played with XTest (xdotool). Prints what the chat
-# window received and leaves a screenshot of both windows.
-# Usage: tools/headless-demo.sh <quipsender> <chat-target>
+# ("Schnapsen - Chat") stands in for the browser; Quipsender runs through its launcher in a
+# scratch directory seeded from the defaults, with that window as its target. A user's
+# double-click on a phrase and a click on "Senden" are played with XTest (xdotool). Prints
+# what the chat window received and leaves a screenshot of both windows.
+# Usage: tools/headless-demo.sh <quipsender-launcher> <chat-target>
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-program=$1
+launcher=$1
 chat_target=$2
 target_caption="Schnapsen - Chat"
 
 scratch=$(mktemp -d /tmp/quipsender-demo.XXXXXX)
-"$here/seed-workdir.sh" "$scratch"
+# The launcher works in $XDG_DATA_HOME/quipsender and adds the default files that are
+# missing there; the settings file is ours, made from the default one.
+export XDG_DATA_HOME=$scratch
+workdir=$scratch/quipsender
+mkdir -p "$workdir"
+cp "$here/../resources/defaults/quipsender.INI" "$workdir/"
 
 # Sets a key of the scratch settings file (CR LF lines, section "Options").
 set_key() {
-    local file=$scratch/quipsender.INI key=$1 value=$2
+    local file=$workdir/quipsender.INI key=$1 value=$2
     sed -i "/^$key=/d" "$file"
     printf '%s=%s\r\n' "$key" "$value" >>"$file"
 }
@@ -51,7 +56,7 @@ setxkbmap -layout de
 
 "$chat_target" --caption "$target_caption" --output "$scratch/received.txt" >/dev/null &
 pids+=($!)
-(cd "$scratch" && exec "$program") &
+"$launcher" &
 pids+=($!)
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quipsender \[' | head -n1)
@@ -77,5 +82,5 @@ received=$(cat "$scratch/received.txt" 2>/dev/null || true)
 
 xwd -root -silent | convert xwd:- "$scratch/screenshot.png"
 echo "The chat window \"$target_caption\" received: ${received:-(nothing)}"
-echo "Quipsender ran in $scratch under Xvfb; screenshot: $scratch/screenshot.png"
+echo "Quipsender ran in $workdir under Xvfb; screenshot: $scratch/screenshot.png"
 [ -n "$received" ]

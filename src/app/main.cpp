@@ -1,6 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "MessageBoxes.h"
+#include "QuipsenderIcon.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
 #endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setWindowIcon(quipsenderIcon());
 
     const std::unique_ptr<TfMain> fMain = CreateProgramWindows();
     // Left open, the help or about window must not keep the program running.
