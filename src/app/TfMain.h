@@ -147,6 +147,8 @@ private:
     SendingPlatform* sendingPlatform();
     // Page names and geometry and row heights: the settings of shutdown writing.
     void writeSettings() const;
+    void closeEditors();
+    // Saves the seven pages; with keepUnloaded, not those that keepsUnloadedFile protects.
     void savePhraseFiles(bool keepUnloaded);
     // Whether the page's phrase file exists but could not be loaded at start, and the page
     // still holds what it held then: it is not written at close, so the file is not lost.

@@ -109,7 +109,6 @@ TfMain::TfMain(QWidget* parent)
     for (int page = 0; page < kPageCount; ++page) {
         PageControl1->addTab(TabSheet[page], designCaptions[page]);
     }
-    PageControl1->installEventFilter(this);
 
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     QVBoxLayout* bottom = fillingLayout(Panel3);

@@ -86,7 +86,8 @@ void TfMain::createMenus() {
     // The menu looks its shortcuts up before the focused control sees the key. Qt asks the
     // focused control first instead, and text boxes (the preview box, the grid's editor)
     // claim Shift+Del and Shift+Ins for cut and paste: an application-wide filter denies
-    // them those two keys inside this window, so the menu's shortcuts get them.
+    // them those two keys inside this window, so the menu's shortcuts get them. The same
+    // filter sees the page control's resizing.
     qApp->installEventFilter(this);
 }
 

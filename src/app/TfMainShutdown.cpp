@@ -18,6 +18,15 @@ void TfMain::FormClose() {
     savePhraseFiles(true);
 }
 
+void TfMain::closeEditors() {
+    // An editor writes its cell only when it closes: what is being typed is saved too.
+    for (TPhraseGrid* grid : grd) {
+        if (grid->EditorMode()) {
+            grid->HideEditor();
+        }
+    }
+}
+
 void TfMain::writeSettings() const {
     ProfileFile settings(settingsPath_);
     const QByteArrayView section = OptionKeys::kSection;
@@ -37,6 +46,7 @@ void TfMain::writeSettings() const {
 }
 
 void TfMain::savePhraseFiles(bool keepUnloaded) {
+    closeEditors();
     for (int page = 0; page < kPageCount; ++page) {
         if (keepUnloaded && keepsUnloadedFile(page)) {
             continue;

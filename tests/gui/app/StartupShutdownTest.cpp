@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 
 #include "Cp1252.h"
+#include "InplaceEdit.h"
 #include "MainWindowFont.h"
 #include "PhraseGrid.h"
 #include "TfOptionen.h"
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QTabWidget>
 
 namespace {
@@ -216,6 +218,21 @@ TEST_F(StartupTest, APhraseFileThatExistsButFailedToLoadIsNotOverwrittenUnlessCh
     ASSERT_TRUE(close());
     EXPECT_TRUE(QFileInfo(QStringLiteral("Gitter_2.txt")).isDir());
     EXPECT_TRUE(readFile(QStringLiteral("Gitter_1.txt")).startsWith("neu\t\r\n"));
+}
+
+TEST_F(StartupTest, CloseSavesTheTextOfAnOpenEditor) {
+    writePhraseFiles();
+    writeSettings(completeSettings());
+    TfMain& main = start();
+    show();
+    TPhraseGrid& grid = *main.grd[0];
+    grid.setFocus();
+    grid.model().setCurrentCell(0, 1);
+    grid.ShowEditor();
+    ASSERT_NE(grid.InplaceEditor(), nullptr);
+    QTest::keyClicks(grid.InplaceEditor(), QStringLiteral("getippt"));
+    ASSERT_TRUE(close());
+    EXPECT_TRUE(readFile(QStringLiteral("Gitter_1.txt")).startsWith("p1 r0\t\r\ngetippt\t\r\n"));
 }
 
 TEST_F(StartupTest, AFailedCloseIsReportedAndTheWindowStaysOpen) {
