@@ -21,17 +21,14 @@
 
 void TfMain::connectGrids() {
     for (TPhraseGrid* grid : grd) {
-        grid->OnDblClick = [this](QObject* Sender) {
-            runGuarded([&] { grd_1DblClick(Sender); });
-        };
+        grid->OnDblClick = [this](QObject* Sender) { runGuarded([&] { grd_1DblClick(Sender); }); };
         grid->OnMouseDown = [this](QObject* Sender, TMouseButton Button, TShiftState Shift, int X,
                                    int Y) {
             runGuarded([&] { grd_4MouseDown(Sender, Button, Shift, X, Y); });
         };
         // The press has recorded the row before the menu opens.
-        connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](QPoint at) {
-            PopupMenu1->popup(grid->viewport()->mapToGlobal(at));
-        });
+        connect(grid, &QWidget::customContextMenuRequested, this,
+                [this, grid](QPoint at) { PopupMenu1->popup(grid->viewport()->mapToGlobal(at)); });
     }
 }
 

@@ -89,8 +89,7 @@ TfMain::TfMain(QWidget* parent)
       Panel4(new QWidget(Panel3)),
       btn_Clear(makeButton(QStringLiteral("&Löschen"), {16, 8, 75, 25}, Panel4)),
       btn_Send(makeButton(QStringLiteral("&Senden"), {104, 8, 75, 25}, Panel4)),
-      btn_SendAndClear(
-          makeButton(QStringLiteral("Sen&den u. Löschen"), {192, 8, 131, 25}, Panel4)),
+      btn_SendAndClear(makeButton(QStringLiteral("Sen&den u. Löschen"), {192, 8, 131, 25}, Panel4)),
       modalRunner_([](QDialog& dialog) { dialog.exec(); }) {
     setWindowTitle(QStringLiteral("Quipsender"));
     setFont(designFont(DesignTypeface::Tahoma));

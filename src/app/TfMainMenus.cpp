@@ -42,8 +42,8 @@ void TfMain::createMenus() {
         addShortcutItem(bearbeiten, QStringLiteral("aktuelle Zeile löschen"),
                         QStringLiteral("Umsch+Entf"), QKeySequence(Qt::SHIFT | Qt::Key_Delete));
     Zeileeinfgen2 =
-        addShortcutItem(bearbeiten, QStringLiteral("Zeile einfügen"),
-                        QStringLiteral("Umsch+Einfg"), QKeySequence(Qt::SHIFT | Qt::Key_Insert));
+        addShortcutItem(bearbeiten, QStringLiteral("Zeile einfügen"), QStringLiteral("Umsch+Einfg"),
+                        QKeySequence(Qt::SHIFT | Qt::Key_Insert));
 
     QMenu* extras = MainMenu1->addMenu(QStringLiteral("&Extras"));
     Einstellungen1 = extras->addAction(QStringLiteral("&Einstellungen"));

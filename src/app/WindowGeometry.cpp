@@ -28,9 +28,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && (event->type() == QEvent::Show ||
-                                    event->type() == QEvent::Move ||
-                                    event->type() == QEvent::Resize)) {
+        if (watched == &window_ &&
+            (event->type() == QEvent::Show || event->type() == QEvent::Move ||
+             event->type() == QEvent::Resize)) {
             const QSize extra = frameExtra(window_);
             if (extra != extra_) {
                 extra_ = extra;

@@ -44,7 +44,9 @@ fs::path WorkingDirectory(const TemporaryDirectory& scratch, bool large) {
             std::string text;
             for (int row = 0; row < 10000; ++row) {
                 const std::string n = std::to_string(row);
-                text += page == 4 ? ":-)\tl\xE4" "cheln " + n + "\t\r\n"
+                text += page == 4 ? ":-)\tl\xE4"
+                                    "cheln " +
+                                        n + "\t\r\n"
                                   : "Satz " + n + ": Der Klügere gibt nach, sagt man, gell?\t\r\n";
             }
             WriteFile(scratch.path() / ("Gitter_" + std::to_string(page) + ".txt"), text);

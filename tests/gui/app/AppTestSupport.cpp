@@ -13,8 +13,7 @@
 #include <QTest>
 
 AppTest::AppTest()
-    : previous_(QDir::currentPath()),
-      presenter_([this](const MessageBoxRequest& request) {
+    : previous_(QDir::currentPath()), presenter_([this](const MessageBoxRequest& request) {
           boxes.push_back(request);
           return request.kind == MessageBoxRequest::Confirmation ? confirmation
                                                                  : MessageBoxAnswer::Ok;
@@ -63,8 +62,7 @@ SettingsLines AppTest::completeSettings() {
                                {"Width", "400"},
                                {"Height", "500"}});
     for (int page = 1; page <= TfMain::kPageCount; ++page) {
-        lines.emplace_back("GridHeight" + QByteArray::number(page),
-                           QByteArray::number(20 + page));
+        lines.emplace_back("GridHeight" + QByteArray::number(page), QByteArray::number(20 + page));
     }
     lines.emplace_back("FirstExecution", "0");
     return lines;

@@ -11,10 +11,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFrame>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -62,45 +60,17 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowTest, LayoutMenusAndGridDesign) {
-    TfMain& main = *fMain;
-    EXPECT_EQ(main.Panel1->height(), 10);
-    EXPECT_EQ(main.Panel3->height(), 100);
-    EXPECT_EQ(main.Panel4->height(), 41);
-    EXPECT_EQ(main.btn_Clear->text(), QStringLiteral("&Löschen"));
-    EXPECT_EQ(main.btn_Send->geometry(), QRect(104, 8, 75, 25));
-    EXPECT_EQ(main.btn_SendAndClear->text(), QStringLiteral("Sen&den u. Löschen"));
-    EXPECT_EQ(main.Memo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    EXPECT_FALSE(main.Memo1->isReadOnly());
-
-    QStringList menus;
-    for (QAction* menu : main.menuBar()->actions()) {
-        menus << menu->text();
-    }
-    EXPECT_EQ(menus, (QStringList{QStringLiteral("&Datei"), QStringLiteral("Bearbeiten"),
-                                  QStringLiteral("&Extras"), QStringLiteral("Hilfe")}));
-    EXPECT_EQ(main.aktuelleZeilelschen1->text(),
-              QStringLiteral("aktuelle Zeile löschen\tUmsch+Entf"));
-    EXPECT_EQ(main.Zeileeinfgen2->text(), QStringLiteral("Zeile einfügen\tUmsch+Einfg"));
-    EXPECT_EQ(main.ak1->text(), QStringLiteral("aktuelle Zeile &löschen"));
-    EXPECT_TRUE(main.ak1->shortcut().isEmpty());
-    EXPECT_TRUE(main.Stayontop1->isCheckable());
-    EXPECT_FALSE(main.Stayontop1->isChecked());
-
+TEST_F(MainWindowTest, TheGridsComeFromTheirDesignsAndTheSettings) {
     for (int page = 0; page < TfMain::kPageCount; ++page) {
-        const TPhraseGrid& g = grid(page);
-        EXPECT_TRUE(g.Options().testFlags(goColMoving | goEditing | goTabs | goRangeSelect |
-                                          goVertLine | goHorzLine));
-        EXPECT_EQ(g.model().Wordwrap(), T_Wordwrap::ww_wordwrap);
-        EXPECT_EQ(g.toolTip(), QStringLiteral("Hier doppelklicken um den gewünschten \n"
-                                              "Text in das Vorschaufenster zu kopieren!"));
+        const PhraseGridModel& m = model(page);
         const bool smileys = page == TfMain::kSmileysPage;
-        EXPECT_EQ(g.ScrollBars(), smileys ? TScrollStyle::ssBoth : TScrollStyle::ssVertical);
-        EXPECT_EQ(g.model().ColCount(), smileys ? 2 : 1);
-        EXPECT_EQ(g.model().FixedRows(), smileys ? 1 : 0);
-        EXPECT_TRUE(g.model().EffectiveEditable(0, 1));
+        EXPECT_EQ(m.ColCount(), smileys ? 2 : 1);
+        EXPECT_EQ(m.FixedRows(), smileys ? 1 : 0);
+        EXPECT_TRUE(m.EffectiveEditable(0, 1));
+        EXPECT_EQ(m.DefaultRowHeight(), 21 + page);
     }
-    // The header row keeps its height only until the settings give the page its rows.
+    EXPECT_EQ(model(3).EffectiveAlignment(0, 0), TMyAlign::alCenter);
+    // The header row keeps its own height only until the settings give the page its rows.
     EXPECT_EQ(model(3).RowHeights(0), 24);
 }
 

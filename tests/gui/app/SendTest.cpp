@@ -62,7 +62,8 @@ TEST_F(SendTest, AMissingTargetWindowIsToldAndSendAndClearStillClears) {
     fMain->btn_Send->click();
     ASSERT_EQ(information().size(), 1u);
     EXPECT_EQ(information()[0].caption, QStringLiteral("Information"));
-    EXPECT_EQ(information()[0].text, QStringLiteral("Zielfenster Schnapsen - Chat nicht vorhanden!"));
+    EXPECT_EQ(information()[0].text,
+              QStringLiteral("Zielfenster Schnapsen - Chat nicht vorhanden!"));
     EXPECT_EQ(fMain->Memo1->toPlainText(), QStringLiteral("Hallo"));
 
     fMain->btn_SendAndClear->click();

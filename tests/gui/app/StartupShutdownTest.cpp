@@ -10,8 +10,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTest>
 #include <QTabWidget>
+#include <QTest>
 
 namespace {
 
@@ -76,7 +76,8 @@ TEST_F(StartupTest, WithoutASettingsFileTheFirstStartAsksAndCloseWritesTheFile) 
     EXPECT_FALSE(hasSetting("FontSize"));
     EXPECT_FALSE(hasSetting("FirstExecution"));
     EXPECT_FALSE(hasSetting("ZielFenster"));
-    EXPECT_TRUE(readFile(QStringLiteral("Gitter_2.txt")).startsWith("p2 r0\t\r\np2 r1\t\r\np2 r2\t\r\n"));
+    EXPECT_TRUE(
+        readFile(QStringLiteral("Gitter_2.txt")).startsWith("p2 r0\t\r\np2 r1\t\r\np2 r2\t\r\n"));
 }
 
 TEST_F(StartupTest, TheFirstRunQuestionOpensTheOptionsOnYesAndIsAskedOncePerRun) {
@@ -123,8 +124,8 @@ TEST_F(StartupTest, AMissingPhraseFileIsReportedAndTheRestIsRead) {
     QFile::remove(QStringLiteral("Gitter_1.txt"));
     writeSettings(completeSettings());
     TfMain& main = start();
-    EXPECT_EQ(errorTexts(),
-              std::vector<QString>{QStringLiteral("Datei Gitter_1.txt kann nicht geöffnet werden.")});
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei Gitter_1.txt kann nicht geöffnet werden.")});
     EXPECT_EQ(model(1).Cells(0, 1), "p2 r1");
     EXPECT_EQ(model(3).Cells(1, 2), "zwinkert");
     EXPECT_EQ(captions(main)[2], QStringLiteral("Seite 3"));
@@ -160,10 +161,10 @@ TEST_F(StartupTest, AllFailuresComeInOneReportAndFailedKeysKeepTheirValues) {
     writeSettings(changed(changed(completeSettings(), "FontSize", "abc"), "PosTop", ""));
     TfMain& main = start();
     const QRect before = main.frameGeometry();
-    EXPECT_EQ(errorTexts(), std::vector<QString>{QStringLiteral(
-                                "Datei Gitter_2.txt kann nicht geöffnet werden.\n"
-                                "'abc' ist kein gültiger Integerwert.\n"
-                                "'' ist kein gültiger Integerwert.")});
+    EXPECT_EQ(errorTexts(),
+              std::vector<QString>{QStringLiteral("Datei Gitter_2.txt kann nicht geöffnet werden.\n"
+                                                  "'abc' ist kein gültiger Integerwert.\n"
+                                                  "'' ist kein gültiger Integerwert.")});
     show();
     // PosTop (the left edge) failed; PosLeft (the top edge) and the size were applied.
     EXPECT_EQ(main.frameGeometry(), QRect(before.left(), 50, 400, 500));
@@ -211,8 +212,8 @@ TEST_F(StartupTest, APhraseFileThatExistsButFailedToLoadIsNotOverwrittenUnlessCh
     ASSERT_TRUE(QFile::remove(QStringLiteral("Gitter_2.txt")));
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("Gitter_2.txt")));
     start();
-    EXPECT_EQ(errorTexts(),
-              std::vector<QString>{QStringLiteral("Datei Gitter_2.txt kann nicht geöffnet werden.")});
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei Gitter_2.txt kann nicht geöffnet werden.")});
     show();
     model(0).setCells(0, 0, "neu");
     ASSERT_TRUE(close());
@@ -249,8 +250,8 @@ TEST_F(StartupTest, AFailedCloseIsReportedAndTheWindowStaysOpen) {
     model(2).setCells(0, 0, "neu");
     EXPECT_FALSE(close());
     EXPECT_TRUE(main.isVisible());
-    EXPECT_EQ(errorTexts(), std::vector<QString>{QStringLiteral(
-                                "Datei Gitter_2.txt kann nicht erstellt werden.")});
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei Gitter_2.txt kann nicht erstellt werden.")});
     EXPECT_TRUE(readFile(QStringLiteral("Gitter_1.txt")).startsWith("neu\t\r\n"));
     EXPECT_EQ(readFile(QStringLiteral("Gitter_3.txt")), "p3 r0\r\np3 r1\r\np3 r2\r\n");
 }
@@ -262,17 +263,17 @@ TEST_F(StartupTest, AnUnreadableSettingsFileIsReportedOnceAndNeverOverwritten) {
     const QString path = main.SettingsPath();
     EXPECT_EQ(QFileInfo(path).fileName(), settingsFile());
     EXPECT_EQ(QFileInfo(path).absolutePath(), QDir::current().absolutePath());
-    EXPECT_EQ(errorTexts(), std::vector<QString>{QStringLiteral("Datei %1 kann nicht geöffnet werden.")
-                                                     .arg(path)});
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(path)});
     EXPECT_EQ(captions(main), designCaptions);
     EXPECT_FALSE(main.FirstExecution());
     show();
     boxes.clear();
     model(0).setCells(0, 0, "neu");
     EXPECT_FALSE(close());
-    EXPECT_EQ(errorTexts(),
-              std::vector<QString>{
-                  QStringLiteral("nach %1 kann nicht geschrieben werden.").arg(path)});
+    EXPECT_EQ(
+        errorTexts(),
+        std::vector<QString>{QStringLiteral("nach %1 kann nicht geschrieben werden.").arg(path)});
     // The settings come first: no phrase file was written.
     EXPECT_EQ(readFile(QStringLiteral("Gitter_1.txt")), "p1 r0\r\np1 r1\r\np1 r2\r\n");
 }
@@ -288,8 +289,8 @@ TEST_F(StartupTest, SaveAndLoadStopAtTheFirstFailingFile) {
     model(1).setCells(0, 1, "neu");
     model(3).setCells(1, 1, "neu");
     main.Speichern1->trigger();
-    EXPECT_EQ(errorTexts(), std::vector<QString>{QStringLiteral(
-                                "Datei Gitter_3.txt kann nicht erstellt werden.")});
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei Gitter_3.txt kann nicht erstellt werden.")});
     EXPECT_TRUE(readFile(QStringLiteral("Gitter_2.txt")).startsWith("p2 r0\t\r\nneu\t\r\n"));
     EXPECT_EQ(readFile(QStringLiteral("Gitter_4.txt")).indexOf("neu"), -1);
 
@@ -297,8 +298,8 @@ TEST_F(StartupTest, SaveAndLoadStopAtTheFirstFailingFile) {
     writeFile(QStringLiteral("Gitter_1.txt"), "eins\r\n");
     writeFile(QStringLiteral("Gitter_4.txt"), "vier\r\n");
     main.Laden1->trigger();
-    EXPECT_EQ(errorTexts(), std::vector<QString>{QStringLiteral(
-                                "Datei Gitter_3.txt kann nicht geöffnet werden.")});
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei Gitter_3.txt kann nicht geöffnet werden.")});
     EXPECT_EQ(model(0).Cells(0, 0), "eins");
     EXPECT_EQ(model(3).Cells(1, 1), "neu");
 }
