@@ -1,14 +1,26 @@
-#include "Version.h"
+#include "ProgramWindows.h"
+
+#include "MessageBoxes.h"
+#include "QuipsenderIcon.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
+#if defined(Q_OS_LINUX)
+    // Window placement, stay on top and typing into other windows need X11; a Wayland
+    // session runs it through XWayland unless the user chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+#endif
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quipsender"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quipsender [ Version: " QUIP_VERSION_STRING " ]"));
-    window.resize(346, 500);
-    window.show();
+    QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setWindowIcon(quipsenderIcon());
+
+    const std::unique_ptr<TfMain> fMain = CreateProgramWindows();
+    // Left open, the help or about window must not keep the program running.
+    QObject::connect(fMain.get(), &TfMain::shutdownComplete, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    fMain->show();
     return QApplication::exec();
 }

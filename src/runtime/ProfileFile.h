@@ -18,6 +18,8 @@ public:
     explicit ProfileFile(QString path);
 
     const QString& path() const { return path_; }
+    // The file exists but could not be read: it reads as empty and is never written.
+    bool unreadable() const { return unreadable_; }
 
     // The value (at most 2047 bytes), or the default when the section or key is missing.
     QByteArray readString(QByteArrayView section, QByteArrayView key,

@@ -1,0 +1,28 @@
+#include "ProgramWindows.h"
+
+#include "PhraseGrid.h"
+#include "TfAbout.h"
+#include "TfHelp.h"
+#include "TfOptionen.h"
+#include "TfRename.h"
+#include "TfZeilenHoehe.h"
+
+std::unique_ptr<TfMain> CreateProgramWindows() {
+    auto fMain = std::make_unique<TfMain>();
+    TfMain* main = fMain.get();
+    TfMain::Dialogs dialogs;
+    dialogs.options = new TfOptionen(
+        main, [main](const QByteArray& title) { main->setTargetTitle(title); }, main);
+    dialogs.rename = new TfRename(main, main->PageControl1, main);
+    dialogs.rowHeight = new TfZeilenHoehe(
+        main,
+        [main]() -> PhraseGridModel* {
+            TPhraseGrid* grid = main->ActiveGrid();
+            return grid != nullptr ? &grid->model() : nullptr;
+        },
+        main);
+    dialogs.help = new TfHelp(main);
+    dialogs.about = new TfAbout(main);
+    main->setDialogs(dialogs);
+    return fMain;
+}

@@ -1,0 +1,55 @@
+// The send buttons and the send action.
+#include "TfMain.h"
+
+#include "Cp1252.h"
+#include "MessageBoxes.h"
+#include "PreviewBox.h"
+#include "SendPreviewText.h"
+#include "SystemSendingPlatform.h"
+#include "TfOptionen.h"
+
+#include <QPlainTextEdit>
+
+#include <string_view>
+#include <utility>
+
+void TfMain::btn_SendClick() {
+    SendPreviewText();
+}
+
+void TfMain::btn_SendAndClearClick() {
+    SendPreviewText();
+    // Also after the missing-window message.
+    Memo1->clear();
+}
+
+void TfMain::btn_ClearClick() {
+    Memo1->clear();
+}
+
+void TfMain::setSendingPlatform(std::unique_ptr<SendingPlatform> platform) {
+    platform_ = std::move(platform);
+}
+
+SendingPlatform* TfMain::sendingPlatform() {
+    if (!platform_) {
+        platform_ = CreateSystemSendingPlatform();
+    }
+    return platform_.get();
+}
+
+void TfMain::SendPreviewText() {
+    const std::string_view title(targetTitle_.constData(),
+                                 static_cast<std::size_t>(targetTitle_.size()));
+    const QByteArray text = previewText(*Memo1);
+    // The box as it stands, applied or not.
+    const bool autoEnter = dialogs_.options != nullptr && dialogs_.options->SendEnter();
+    SendingPlatform* platform = sendingPlatform();
+    // Without the desktop's services no window can be found.
+    if (platform == nullptr ||
+        ::SendPreviewText(*platform, title,
+                          std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                          autoEnter) == SendResult::TargetMissing) {
+        showInformation(fromCp1252(std::string_view(MissingTargetMessage(title))));
+    }
+}

@@ -1,0 +1,67 @@
+// Shutdown writing: the settings, then the phrase files. A failure is reported and the
+// window stays open; files written before it stay written, the others keep their contents.
+#include "TfMain.h"
+
+#include "Cp1252.h"
+#include "ErrorReport.h"
+#include "GridTextFile.h"
+#include "PhraseGrid.h"
+#include "ProfileFile.h"
+#include "SettingsKeys.h"
+#include "WindowGeometry.h"
+
+#include <QCloseEvent>
+#include <QTabWidget>
+
+void TfMain::FormClose() {
+    writeSettings();
+    savePhraseFiles(true);
+}
+
+void TfMain::closeEditors() {
+    // An editor writes its cell only when it closes: what is being typed is saved too.
+    for (TPhraseGrid* grid : grd) {
+        if (grid->EditorMode()) {
+            grid->HideEditor();
+        }
+    }
+}
+
+void TfMain::writeSettings() const {
+    ProfileFile settings(settingsPath_);
+    const QByteArrayView section = OptionKeys::kSection;
+    for (int page = 0; page < kPageCount; ++page) {
+        settings.writeString(section, SettingsKeys::TabSheetName(page),
+                             toCp1252(PageControl1->tabText(page)));
+    }
+    const QRect outer = outerGeometry(*this);
+    settings.writeWholeNumber(section, SettingsKeys::kPosTop, outer.left());
+    settings.writeWholeNumber(section, SettingsKeys::kPosLeft, outer.top());
+    settings.writeWholeNumber(section, SettingsKeys::kWidth, outer.width());
+    settings.writeWholeNumber(section, SettingsKeys::kHeight, outer.height());
+    for (int page = 0; page < kPageCount; ++page) {
+        settings.writeWholeNumber(section, SettingsKeys::GridHeight(page),
+                                  grd[page]->model().DefaultRowHeight());
+    }
+}
+
+void TfMain::savePhraseFiles(bool keepUnloaded) {
+    closeEditors();
+    for (int page = 0; page < kPageCount; ++page) {
+        if (keepUnloaded && keepsUnloadedFile(page)) {
+            continue;
+        }
+        SaveToFile(grd[page]->model(), phraseFileName(page));
+        // Written on purpose: the file now holds the page.
+        unloaded_[page].reset();
+    }
+}
+
+void TfMain::closeEvent(QCloseEvent* event) {
+    if (runGuarded([this] { FormClose(); })) {
+        event->accept();
+        emit shutdownComplete();
+    } else {
+        event->ignore();
+    }
+}

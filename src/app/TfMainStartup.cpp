@@ -1,0 +1,163 @@
+// Start-up reading: the phrase files, then the settings file. Every file and key that can
+// be read is read; what fails keeps its current value and is reported together at the end.
+#include "TfMain.h"
+
+#include "Cp1252.h"
+#include "ErrorReport.h"
+#include "GridText.h"
+#include "GridTextFile.h"
+#include "GuardedHandler.h"
+#include "MainWindowFont.h"
+#include "MessageBoxes.h"
+#include "Messages.h"
+#include "PhraseGrid.h"
+#include "ProfileFile.h"
+#include "QuipError.h"
+#include "SettingsKeys.h"
+#include "SettingsPath.h"
+#include "TfOptionen.h"
+#include "Version.h"
+#include "WindowGeometry.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTabWidget>
+
+#include <optional>
+
+namespace {
+
+// The messages of the steps that failed, each as the error report shows it.
+class StartupErrors {
+public:
+    template <typename Step>
+    bool attempt(Step step) {
+        try {
+            step();
+            return true;
+        } catch (const QuipError& error) {
+            messages_ << errorReportText(error.message());
+            return false;
+        }
+    }
+    void add(const QString& message) { messages_ << errorReportText(message); }
+
+    void report() const {
+        if (!messages_.isEmpty()) {
+            showErrorReport(messages_.join(QLatin1Char('\n')));
+        }
+    }
+
+private:
+    QStringList messages_;
+};
+
+QByteArray pageText(const TPhraseGrid& grid) {
+    return ExportText(grid.model(), gridTextSeparator, wholeGridText)->data();
+}
+
+} // namespace
+
+void TfMain::FormCreate() {
+    StartupErrors errors;
+    setWindowTitle(QStringLiteral("Quipsender [ Version: " QUIP_VERSION_STRING " ]"));
+
+    for (int page = 0; page < kPageCount; ++page) {
+        const QString name = phraseFileName(page);
+        const bool loaded = errors.attempt([&] { LoadFromFile(grd[page]->model(), name); });
+        // A file that is there but unreadable must survive the next close.
+        if (!loaded && QFileInfo::exists(name)) {
+            unloaded_[page] = std::make_unique<QByteArray>(pageText(*grd[page]));
+        }
+    }
+    applyColumnWidthRule();
+    PageControl1->setCurrentIndex(0);
+    settingsPath_ = settingsPath();
+
+    if (!QFileInfo::exists(settingsPath_)) {
+        // A first start: the design values stay, and the first-run question comes.
+        firstExecution_ = SettingsKeys::kFirstExecutionDefault;
+        errors.report();
+        return;
+    }
+    const ProfileFile settings(settingsPath_);
+    if (settings.unreadable()) {
+        // Every key would fail alike: one message says why.
+        errors.add(QuipError::format(Messages::kCannotOpenFile, settingsPath_).message());
+        errors.report();
+        return;
+    }
+    const QByteArrayView section = OptionKeys::kSection;
+    const auto readNumber = [&](QByteArrayView key) {
+        std::optional<int> value;
+        errors.attempt([&] { value = settings.readWholeNumber(section, key); });
+        return value;
+    };
+
+    targetTitle_ = settings.readString(section, OptionKeys::kZielFenster);
+    std::array<QString, kPageCount> pageNames;
+    for (int page = 0; page < kPageCount; ++page) {
+        pageNames[page] =
+            fromCp1252(settings.readString(section, SettingsKeys::TabSheetName(page)));
+    }
+    setWindowFontName(*this, fromCp1252(settings.readString(section, OptionKeys::kFontname)));
+    if (const auto size = readNumber(OptionKeys::kFontSize)) {
+        setWindowFontSize(*this, *size);
+    }
+
+    QRect outer = outerGeometry(*this);
+    const auto left = readNumber(SettingsKeys::kPosTop);
+    const auto top = readNumber(SettingsKeys::kPosLeft);
+    const auto width = readNumber(SettingsKeys::kWidth);
+    const auto height = readNumber(SettingsKeys::kHeight);
+    if (left || top || width || height) {
+        outer = QRect(left.value_or(outer.left()), top.value_or(outer.top()),
+                      width.value_or(outer.width()), height.value_or(outer.height()));
+        setOuterGeometry(*this, liesOnAnyScreen(outer) ? outer : movedOntoPrimaryScreen(outer));
+    }
+
+    for (int page = 0; page < kPageCount; ++page) {
+        if (const auto rowHeight = readNumber(SettingsKeys::GridHeight(page))) {
+            grd[page]->model().setDefaultRowHeight(*rowHeight);
+        }
+    }
+    firstExecution_ = settings.readBool(section, SettingsKeys::kFirstExecution,
+                                        SettingsKeys::kFirstExecutionDefault);
+
+    for (int page = 0; page < kPageCount; ++page) {
+        PageControl1->setTabText(page, pageNames[page]);
+    }
+    errors.report();
+}
+
+bool TfMain::keepsUnloadedFile(int page) const {
+    return unloaded_[page] != nullptr && *unloaded_[page] == pageText(*grd[page]);
+}
+
+void TfMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Once per run, when the window is first up: later showings (stay on top) ask nothing.
+    if (!shown_) {
+        shown_ = true;
+        QMetaObject::invokeMethod(this, guarded(this, &TfMain::FormShow), Qt::QueuedConnection);
+    }
+}
+
+void TfMain::FormShow() {
+    PageControl1->setCurrentIndex(0);
+    if (!firstExecution_) {
+        return;
+    }
+    if (!askConfirmation(QStringLiteral("Dies scheint der erste Start des Programms zu sein,\n"
+                                        "möchten Sie sofort den Namen des Zielfensters "
+                                        "vergeben?\n(WICHTIG)"))) {
+        return;
+    }
+    if (dialogs_.options != nullptr) {
+        runModal(*dialogs_.options);
+    }
+    ProfileFile(settingsPath_)
+        .writeBool(OptionKeys::kSection, SettingsKeys::kFirstExecution, false);
+    firstExecution_ = false;
+}

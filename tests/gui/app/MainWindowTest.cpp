@@ -1,0 +1,248 @@
+#include "AppTestSupport.h"
+
+#include "InplaceEdit.h"
+#include "PhraseGrid.h"
+#include "SpinEdit.h"
+#include "TfHelp.h"
+#include "TfRename.h"
+#include "TfZeilenHoehe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// The program started with small rows (GridHeight 21 to 27) so that ten rows show, and the
+// rows of page 1 and 2 named "a0", "a1" ... and "b0", "b1" ...
+class MainWindowTest : public AppTest {
+protected:
+    void SetUp() override {
+        writePhraseFiles();
+        writeSettings(completeSettings());
+        start();
+        for (int row = 0; row < 12; ++row) {
+            model(0).setCells(0, row, "a" + QByteArray::number(row));
+            model(1).setCells(0, row, "b" + QByteArray::number(row));
+        }
+        show();
+        boxes.clear();
+    }
+
+    TPhraseGrid& grid(int page) const { return *fMain->grd[page]; }
+    QPoint centre(int page, int col, int row) const {
+        return grid(page).CellRect(col, row).center();
+    }
+    void press(int page, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(grid(page).viewport(), button, {}, at);
+    }
+    void doubleClick(int page, QPoint at) {
+        QWidget* client = grid(page).viewport();
+        QTest::mouseClick(client, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(client, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(client, Qt::LeftButton, {}, at);
+    }
+    QByteArray column(int page, int rows) const {
+        QByteArrayList texts;
+        for (int row = 0; row < rows; ++row) {
+            texts << model(page).Cells(0, row);
+        }
+        return texts.join(' ');
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, TheGridsComeFromTheirDesignsAndTheSettings) {
+    for (int page = 0; page < TfMain::kPageCount; ++page) {
+        const PhraseGridModel& m = model(page);
+        const bool smileys = page == TfMain::kSmileysPage;
+        EXPECT_EQ(m.ColCount(), smileys ? 2 : 1);
+        EXPECT_EQ(m.FixedRows(), smileys ? 1 : 0);
+        EXPECT_TRUE(m.EffectiveEditable(0, 1));
+        EXPECT_EQ(m.DefaultRowHeight(), 21 + page);
+    }
+    EXPECT_EQ(model(3).EffectiveAlignment(0, 0), TMyAlign::alCenter);
+    // The header row keeps its own height only until the settings give the page its rows.
+    EXPECT_EQ(model(3).RowHeights(0), 24);
+}
+
+TEST_F(MainWindowTest, ColumnWidthsFollowThePageControl) {
+    const int width = fMain->PageControl1->width();
+    EXPECT_EQ(model(0).DefaultColWidth(), width - 10);
+    EXPECT_EQ(model(6).ColWidths(0), width - 10);
+    EXPECT_EQ(model(3).ColWidths(0), 65);
+    EXPECT_EQ(model(3).ColWidths(1), width - 100);
+
+    fMain->resize(fMain->width() + 40, fMain->height());
+    QApplication::processEvents();
+    EXPECT_EQ(fMain->PageControl1->width(), width + 40);
+    EXPECT_EQ(model(0).DefaultColWidth(), width + 30);
+    EXPECT_EQ(model(3).ColWidths(0), 65);
+    EXPECT_EQ(model(3).ColWidths(1), width - 60);
+}
+
+TEST_F(MainWindowTest, BeforeAnyPressTheRowCommandsUseRowZero) {
+    EXPECT_EQ(fMain->PressedRow(), 0);
+    fMain->ak1->trigger();
+    EXPECT_EQ(column(0, 3), "a1 a2 a3");
+
+    // On the Smileys page row 0 is the header: nothing to delete, and inserting goes below.
+    fMain->PageControl1->setCurrentIndex(TfMain::kSmileysPage);
+    fMain->aktuelleZeilelschen1->trigger();
+    EXPECT_EQ(model(3).Cells(1, 1), "lacht");
+    fMain->Zeileeinfgen1->trigger();
+    EXPECT_EQ(model(3).Cells(1, 0), "Name");
+    EXPECT_EQ(model(3).Cells(1, 1), "");
+    EXPECT_EQ(model(3).Cells(1, 2), "lacht");
+}
+
+TEST_F(MainWindowTest, TheRowCommandsUseThePressedRowNotTheCurrentOneOnTheActivePage) {
+    press(0, centre(0, 0, 5));
+    EXPECT_EQ(fMain->PressedRow(), 5);
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(&grid(0), Qt::Key_Down);
+    }
+    EXPECT_EQ(model(0).Row(), 8);
+    EXPECT_EQ(fMain->PressedRow(), 5);
+    fMain->ak1->trigger();
+    EXPECT_EQ(column(0, 7), "a0 a1 a2 a3 a4 a6 a7");
+
+    // Another page by its tab: the pressed row stays, the page's grid changes.
+    fMain->PageControl1->setCurrentIndex(1);
+    fMain->aktuelleZeilelschen1->trigger();
+    EXPECT_EQ(column(1, 7), "b0 b1 b2 b3 b4 b6 b7");
+    fMain->Zeileeinfgen2->trigger();
+    EXPECT_EQ(column(1, 7), "b0 b1 b2 b3 b4  b6");
+    EXPECT_EQ(model(0).Cells(0, 5), "a6");
+}
+
+TEST_F(MainWindowTest, APressOffTheCellsGivesMinusOne) {
+    model(0).setRowCount(3);
+    const QRect last = grid(0).CellRect(0, 2);
+    press(0, QPoint(last.center().x(), last.bottom() + 10));
+    EXPECT_EQ(fMain->PressedRow(), -1);
+    fMain->ak1->trigger();
+    EXPECT_EQ(model(0).RowCount(), 3);
+    fMain->Zeileeinfgen1->trigger();
+    EXPECT_EQ(model(0).RowCount(), 4);
+    EXPECT_EQ(column(0, 4), " a0 a1 a2");
+
+    // Any button records the row; a right click opens the popup menu on it.
+    fMain->PageControl1->setCurrentIndex(1);
+    press(1, centre(1, 0, 2), Qt::RightButton);
+    EXPECT_EQ(fMain->PressedRow(), 2);
+    QContextMenuEvent menuKey(QContextMenuEvent::Mouse, centre(1, 0, 2),
+                              grid(1).viewport()->mapToGlobal(centre(1, 0, 2)), {});
+    QApplication::sendEvent(grid(1).viewport(), &menuKey);
+    EXPECT_TRUE(fMain->PopupMenu1->isVisible());
+    fMain->PopupMenu1->hide();
+}
+
+TEST_F(MainWindowTest, ADoubleClickAppendsTheCurrentCellAndABlank) {
+    model(0).setCells(0, 0, "A");
+    model(0).setCells(0, 1, "B");
+    model(0).setCells(0, 2, "");
+    model(0).setCells(0, 3, "zwei\r\nZeilen");
+    doubleClick(0, centre(0, 0, 0));
+    doubleClick(0, centre(0, 0, 1));
+    EXPECT_EQ(previewText(), QStringLiteral("A B "));
+    doubleClick(0, centre(0, 0, 2));
+    EXPECT_EQ(previewText(), QStringLiteral("A B  "));
+    fMain->Memo1->clear();
+    doubleClick(0, centre(0, 0, 3));
+    EXPECT_EQ(previewText(), QStringLiteral("zwei\nZeilen "));
+    EXPECT_FALSE(grid(0).EditorMode());
+
+    // On the Smileys page a double-click on the header leaves the current cell where it is.
+    fMain->Memo1->clear();
+    fMain->PageControl1->setCurrentIndex(TfMain::kSmileysPage);
+    press(3, centre(3, 1, 2));
+    doubleClick(3, centre(3, 0, 0));
+    EXPECT_EQ(previewText(), QStringLiteral("zwinkert "));
+}
+
+TEST_F(MainWindowTest, ShiftDelAndShiftInsAreRowCommandsWhereverTheFocusIs) {
+    QApplication::clipboard()->setText(QStringLiteral("XYZ"));
+    QPlainTextEdit& memo = *fMain->Memo1;
+    memo.setPlainText(QStringLiteral("Hallo"));
+    memo.setFocus();
+    memo.selectAll();
+    QTest::keyClick(&memo, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("Hallo"));
+    EXPECT_EQ(column(0, 2), "a1 a2");
+    QTest::keyClick(&memo, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("Hallo"));
+    EXPECT_EQ(column(0, 2), " a1");
+    // Ctrl+Ins is no menu key.
+    QTest::keyClick(&memo, Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(column(0, 2), " a1");
+
+    // In the grid's editor too.
+    TPhraseGrid& g = grid(0);
+    g.setFocus();
+    g.model().setCurrentCell(0, 4);
+    g.ShowEditor();
+    ASSERT_NE(g.InplaceEditor(), nullptr);
+    ASSERT_TRUE(g.InplaceEditor()->isVisible());
+    const QString edited = g.InplaceEditor()->toPlainText();
+    QTest::keyClick(g.InplaceEditor(), Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(g.InplaceEditor()->toPlainText(), edited);
+    EXPECT_EQ(column(0, 2), "a1 a2");
+}
+
+TEST_F(MainWindowTest, StayOnTopIsAWindowFlagThatKeepsThePlace) {
+    TfMain& main = *fMain;
+    const QRect place = main.frameGeometry();
+    EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    main.Stayontop1->trigger();
+    EXPECT_TRUE(main.Stayontop1->isChecked());
+    EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&main));
+    EXPECT_EQ(main.frameGeometry(), place);
+    main.Stayontop1->trigger();
+    EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(main.isVisible());
+}
+
+TEST_F(MainWindowTest, RenameAndRowHeightOpenBesideTheMainWindow) {
+    TfMain& main = *fMain;
+    const QRect outer = main.frameGeometry();
+    const QPoint expected(outer.left() + outer.width() / 2, outer.top() + 100);
+
+    main.PageControl1->setCurrentIndex(2);
+    main.Umbenennen2->trigger();
+    TfRename& rename = *main.dialogs().rename;
+    EXPECT_TRUE(rename.isVisible());
+    EXPECT_EQ(rename.frameGeometry().topLeft(), expected);
+    EXPECT_EQ(rename.Edit1->text(), QStringLiteral("Seite 3"));
+    rename.Edit1->setText(QStringLiteral("Meine"));
+    EXPECT_EQ(main.PageControl1->tabText(2), QStringLiteral("Meine"));
+    rename.close();
+
+    QPoint placed;
+    int shown = -1;
+    inModalDialog = [&](QDialog& dialog) {
+        placed = dialog.frameGeometry().topLeft();
+        auto& rowHeight = static_cast<TfZeilenHoehe&>(dialog);
+        shown = rowHeight.SpinEdit1->value();
+        rowHeight.SpinEdit1->setValue(40);
+    };
+    main.Zeilenhhe1->trigger();
+    ASSERT_EQ(modalDialogs.size(), 1u);
+    EXPECT_EQ(static_cast<QWidget*>(modalDialogs[0]),
+              static_cast<QWidget*>(main.dialogs().rowHeight));
+    EXPECT_EQ(placed, expected);
+    EXPECT_EQ(shown, 23);
+    EXPECT_EQ(model(2).DefaultRowHeight(), 40);
+
+    main.Hilfe2->trigger();
+    EXPECT_TRUE(main.dialogs().help->isVisible());
+}

@@ -1,0 +1,108 @@
+#include "AppTestSupport.h"
+
+#include "Cp1252.h"
+#include "TfOptionen.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+class SendTest : public AppTest {
+protected:
+    void SetUp() override {
+        writePhraseFiles();
+        writeSettings(changed(completeSettings(), "SendEnter", "0"));
+        start();
+        show();
+    }
+    void typeIntoPreview(const QString& text) { fMain->Memo1->setPlainText(text); }
+    // The characters looked up in the keyboard layout, in order: what was typed.
+    std::string scanned() const {
+        std::string typed;
+        for (const std::string& call : desk->trace()) {
+            if (call.rfind("scan ", 0) == 0) {
+                typed += call.substr(5);
+            }
+        }
+        return typed;
+    }
+    std::vector<MessageBoxRequest> information() const {
+        return boxesOf(MessageBoxRequest::Information);
+    }
+};
+
+} // namespace
+
+TEST_F(SendTest, SendTypesThePreviewWithCrLfIntoTheTargetWindow) {
+    const WindowHandle chat = desk->openWindow("Schnapsen - Chat");
+    typeIntoPreview(QStringLiteral("Grüß {dich} @all"));
+    fMain->btn_Send->click();
+    EXPECT_EQ(fromCp1252(std::string_view(desk->received(chat))),
+              QStringLiteral("Grüß {dich} @all"));
+    EXPECT_EQ(fMain->Memo1->toPlainText(), QStringLiteral("Grüß {dich} @all"));
+    EXPECT_TRUE(boxes.empty());
+
+    // Lines go over as CR LF; a no-break space stays one.
+    typeIntoPreview(QStringLiteral("zwei\nZeilen\u00a0!"));
+    fMain->btn_SendAndClear->click();
+    EXPECT_NE(scanned().find("zwei\r\nZeilen\xa0!"), std::string::npos);
+    EXPECT_TRUE(fMain->Memo1->toPlainText().isEmpty());
+
+    typeIntoPreview(QStringLiteral("weg"));
+    fMain->btn_Clear->click();
+    EXPECT_TRUE(fMain->Memo1->toPlainText().isEmpty());
+}
+
+TEST_F(SendTest, AMissingTargetWindowIsToldAndSendAndClearStillClears) {
+    desk->openWindow("Anderes Programm");
+    typeIntoPreview(QStringLiteral("Hallo"));
+    fMain->btn_Send->click();
+    ASSERT_EQ(information().size(), 1u);
+    EXPECT_EQ(information()[0].caption, QStringLiteral("Information"));
+    EXPECT_EQ(information()[0].text,
+              QStringLiteral("Zielfenster Schnapsen - Chat nicht vorhanden!"));
+    EXPECT_EQ(fMain->Memo1->toPlainText(), QStringLiteral("Hallo"));
+
+    fMain->btn_SendAndClear->click();
+    EXPECT_EQ(information().size(), 2u);
+    EXPECT_TRUE(fMain->Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(desk->received(WindowHandle{1}).empty());
+}
+
+TEST_F(SendTest, OptionsApplyAndCancelAndTheAutoEnterBoxIsReloadedOnTheNextShowing) {
+    const WindowHandle other = desk->openWindow("Neues Fenster");
+    TfOptionen& options = *fMain->dialogs().options;
+
+    // Cancel: the ticked box counts until the next showing, the title stays.
+    inModalDialog = [&](QDialog&) {
+        EXPECT_FALSE(options.CheckBox1->isChecked());
+        options.Edit1->setText(QStringLiteral("Neues Fenster"));
+        options.CheckBox1->setChecked(true);
+        options.Button1->click();
+    };
+    fMain->Einstellungen1->trigger();
+    EXPECT_EQ(fMain->TargetTitle(), "Schnapsen - Chat");
+    EXPECT_EQ(setting("ZielFenster"), "Schnapsen - Chat");
+    const WindowHandle chat = desk->openWindow("Schnapsen - Chat");
+    typeIntoPreview(QStringLiteral("Hi"));
+    fMain->btn_Send->click();
+    EXPECT_EQ(desk->received(chat), "Hi\r");
+
+    // Apply: the new title at once, the keys in the file, the box as the file says.
+    inModalDialog = [&](QDialog&) {
+        EXPECT_FALSE(options.CheckBox1->isChecked());
+        EXPECT_EQ(options.Edit1->text(), QStringLiteral("Schnapsen - Chat"));
+        options.Edit1->setText(QStringLiteral("Neues Fenster"));
+        options.btn_OK->click();
+    };
+    fMain->Einstellungen1->trigger();
+    EXPECT_EQ(fMain->TargetTitle(), "Neues Fenster");
+    EXPECT_EQ(setting("ZielFenster"), "Neues Fenster");
+    EXPECT_EQ(setting("SendEnter"), "0");
+    fMain->btn_Send->click();
+    EXPECT_EQ(desk->received(other), "Hi");
+    EXPECT_EQ(scanned(), "Hi\rHi");
+}

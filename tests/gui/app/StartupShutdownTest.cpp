@@ -1,0 +1,305 @@
+#include "AppTestSupport.h"
+
+#include "Cp1252.h"
+#include "InplaceEdit.h"
+#include "MainWindowFont.h"
+#include "PhraseGrid.h"
+#include "TfOptionen.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+const QString kErrorCaption = QStringLiteral("Quipsender");
+
+QStringList captions(const TfMain& main) {
+    QStringList names;
+    for (int page = 0; page < TfMain::kPageCount; ++page) {
+        names << main.PageControl1->tabText(page);
+    }
+    return names;
+}
+
+const QStringList designCaptions = {
+    QStringLiteral("Sprüche"), QStringLiteral("Schnaps-Ansagen"), QStringLiteral("Standardsätze"),
+    QStringLiteral("Smileys"), QStringLiteral("USER1"),           QStringLiteral("USER2"),
+    QStringLiteral("USER3")};
+
+class StartupTest : public AppTest {
+protected:
+    std::vector<QString> errorTexts() const {
+        std::vector<QString> texts;
+        for (const MessageBoxRequest& box : boxesOf(MessageBoxRequest::Error)) {
+            EXPECT_EQ(box.caption, kErrorCaption);
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST_F(StartupTest, WithoutASettingsFileTheFirstStartAsksAndCloseWritesTheFile) {
+    writePhraseFiles();
+    TfMain& main = start();
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Quipsender [ Version: 1.0.0.0 ]"));
+    EXPECT_TRUE(errorTexts().empty());
+    EXPECT_EQ(captions(main), designCaptions);
+    EXPECT_TRUE(main.TargetTitle().isEmpty());
+    EXPECT_EQ(model(1).Cells(0, 2), "p2 r2");
+
+    show();
+    const auto questions = boxesOf(MessageBoxRequest::Confirmation);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].caption, QStringLiteral("Bestätigung"));
+    EXPECT_EQ(questions[0].text,
+              QStringLiteral("Dies scheint der erste Start des Programms zu sein,\n"
+                             "möchten Sie sofort den Namen des Zielfensters vergeben?\n"
+                             "(WICHTIG)"));
+    EXPECT_TRUE(modalDialogs.empty());
+    EXPECT_FALSE(QFileInfo::exists(settingsFile()));
+
+    const QRect outer = main.frameGeometry();
+    ASSERT_TRUE(close());
+    EXPECT_EQ(setting("TabSheet1Name"), toCp1252(QStringLiteral("Sprüche")));
+    EXPECT_EQ(setting("TabSheet7Name"), "USER3");
+    EXPECT_EQ(setting("PosTop"), QByteArray::number(outer.left()));
+    EXPECT_EQ(setting("PosLeft"), QByteArray::number(outer.top()));
+    EXPECT_EQ(setting("Width"), QByteArray::number(outer.width()));
+    EXPECT_EQ(setting("Height"), QByteArray::number(outer.height()));
+    EXPECT_EQ(setting("GridHeight4"), "50");
+    EXPECT_FALSE(hasSetting("FontSize"));
+    EXPECT_FALSE(hasSetting("FirstExecution"));
+    EXPECT_FALSE(hasSetting("ZielFenster"));
+    EXPECT_TRUE(
+        readFile(QStringLiteral("Gitter_2.txt")).startsWith("p2 r0\t\r\np2 r1\t\r\np2 r2\t\r\n"));
+}
+
+TEST_F(StartupTest, TheFirstRunQuestionOpensTheOptionsOnYesAndIsAskedOncePerRun) {
+    writeSettings(without(completeSettings(), "FirstExecution"));
+    confirmation = MessageBoxAnswer::Yes;
+    TfMain& main = start();
+    EXPECT_TRUE(main.FirstExecution());
+    show();
+    ASSERT_EQ(modalDialogs.size(), 1u);
+    EXPECT_EQ(static_cast<QWidget*>(modalDialogs[0]),
+              static_cast<QWidget*>(main.dialogs().options));
+    EXPECT_EQ(setting("FirstExecution"), "0");
+
+    // Shown again (as stay on top does), it asks nothing more.
+    main.hide();
+    main.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(boxesOf(MessageBoxRequest::Confirmation).size(), 1u);
+}
+
+TEST_F(StartupTest, NoToTheFirstRunQuestionWritesNothing) {
+    writeSettings(without(completeSettings(), "FirstExecution"));
+    const QByteArray before = readFile(settingsFile());
+    start();
+    show();
+    EXPECT_EQ(boxesOf(MessageBoxRequest::Confirmation).size(), 1u);
+    EXPECT_TRUE(modalDialogs.empty());
+    EXPECT_EQ(readFile(settingsFile()), before);
+}
+
+TEST_F(StartupTest, FirstExecutionIsTrueForAnyNonZeroNumberAndForText) {
+    writePhraseFiles();
+    for (const auto& [value, expected] : std::vector<std::pair<QByteArray, bool>>{
+             {"0x20", true}, {"abc", true}, {"0", false}, {"$0", false}, {"-1", true}}) {
+        writeSettings(changed(completeSettings(), "FirstExecution", value));
+        EXPECT_EQ(start().FirstExecution(), expected) << value.toStdString();
+        EXPECT_TRUE(errorTexts().empty());
+        fMain.reset();
+    }
+}
+
+TEST_F(StartupTest, AMissingPhraseFileIsReportedAndTheRestIsRead) {
+    writePhraseFiles();
+    QFile::remove(QStringLiteral("Gitter_1.txt"));
+    writeSettings(completeSettings());
+    TfMain& main = start();
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei Gitter_1.txt kann nicht geöffnet werden.")});
+    EXPECT_EQ(model(1).Cells(0, 1), "p2 r1");
+    EXPECT_EQ(model(3).Cells(1, 2), "zwinkert");
+    EXPECT_EQ(captions(main)[2], QStringLiteral("Seite 3"));
+    EXPECT_EQ(main.TargetTitle(), "Schnapsen - Chat");
+    EXPECT_EQ(windowFontSize(main), 11);
+    EXPECT_EQ(windowFontName(main), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(model(2).DefaultRowHeight(), 23);
+    EXPECT_FALSE(main.FirstExecution());
+
+    show();
+    ASSERT_TRUE(close());
+    for (int page = 1; page <= TfMain::kPageCount; ++page) {
+        EXPECT_TRUE(QFileInfo::exists(QStringLiteral("Gitter_%1.txt").arg(page))) << page;
+    }
+}
+
+TEST_F(StartupTest, AMissingNumberIsReportedAndEverythingElseApplied) {
+    writePhraseFiles();
+    writeSettings(without(completeSettings(), "FontSize"));
+    TfMain& main = start();
+    EXPECT_EQ(errorTexts(),
+              std::vector<QString>{QStringLiteral("'' ist kein gültiger Integerwert.")});
+    EXPECT_EQ(captions(main)[6], QStringLiteral("Seite 7"));
+    EXPECT_EQ(model(6).DefaultRowHeight(), 27);
+    EXPECT_EQ(windowFontName(main), QStringLiteral("DejaVu Sans"));
+    show();
+    EXPECT_EQ(main.frameGeometry(), QRect(100, 50, 400, 500));
+}
+
+TEST_F(StartupTest, AllFailuresComeInOneReportAndFailedKeysKeepTheirValues) {
+    writePhraseFiles();
+    QFile::remove(QStringLiteral("Gitter_2.txt"));
+    writeSettings(changed(changed(completeSettings(), "FontSize", "abc"), "PosTop", ""));
+    TfMain& main = start();
+    const QRect before = main.frameGeometry();
+    EXPECT_EQ(errorTexts(),
+              std::vector<QString>{QStringLiteral("Datei Gitter_2.txt kann nicht geöffnet werden.\n"
+                                                  "'abc' ist kein gültiger Integerwert.\n"
+                                                  "'' ist kein gültiger Integerwert.")});
+    show();
+    // PosTop (the left edge) failed; PosLeft (the top edge) and the size were applied.
+    EXPECT_EQ(main.frameGeometry(), QRect(before.left(), 50, 400, 500));
+    EXPECT_EQ(captions(main)[0], QStringLiteral("Seite 1"));
+}
+
+TEST_F(StartupTest, PosTopIsTheLeftEdgeAndTheOuterGeometryComesBackUnchanged) {
+    writeSettings(completeSettings());
+    TfMain& main = start();
+    show();
+    EXPECT_EQ(main.frameGeometry(), QRect(100, 50, 400, 500));
+    EXPECT_GT(main.frameGeometry().height(), main.geometry().height());
+    ASSERT_TRUE(close());
+    EXPECT_EQ(setting("PosTop"), "100");
+    EXPECT_EQ(setting("PosLeft"), "50");
+    EXPECT_EQ(setting("Width"), "400");
+    EXPECT_EQ(setting("Height"), "500");
+}
+
+TEST_F(StartupTest, APlacementOffEveryScreenIsMovedOntoThePrimaryScreen) {
+    writeSettings(changed(changed(completeSettings(), "PosTop", "-5000"), "PosLeft", "9000"));
+    TfMain& main = start();
+    show();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_TRUE(screen.contains(main.frameGeometry())) << main.frameGeometry().x();
+    EXPECT_EQ(main.frameGeometry().size(), QSize(400, 500));
+}
+
+TEST_F(StartupTest, AMissingPageNameGivesAnEmptyCaptionThatIsStoredEmpty) {
+    writePhraseFiles();
+    writeSettings(without(completeSettings(), "TabSheet3Name"));
+    TfMain& main = start();
+    EXPECT_TRUE(errorTexts().empty());
+    EXPECT_EQ(captions(main)[2], QString());
+    EXPECT_EQ(captions(main)[3], QStringLiteral("Seite 4"));
+    show();
+    ASSERT_TRUE(close());
+    EXPECT_TRUE(hasSetting("TabSheet3Name"));
+    EXPECT_EQ(setting("TabSheet3Name"), QByteArray());
+}
+
+TEST_F(StartupTest, APhraseFileThatExistsButFailedToLoadIsNotOverwrittenUnlessChanged) {
+    writePhraseFiles();
+    writeSettings(completeSettings());
+    ASSERT_TRUE(QFile::remove(QStringLiteral("Gitter_2.txt")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("Gitter_2.txt")));
+    start();
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei Gitter_2.txt kann nicht geöffnet werden.")});
+    show();
+    model(0).setCells(0, 0, "neu");
+    ASSERT_TRUE(close());
+    EXPECT_TRUE(QFileInfo(QStringLiteral("Gitter_2.txt")).isDir());
+    EXPECT_TRUE(readFile(QStringLiteral("Gitter_1.txt")).startsWith("neu\t\r\n"));
+}
+
+TEST_F(StartupTest, CloseSavesTheTextOfAnOpenEditor) {
+    writePhraseFiles();
+    writeSettings(completeSettings());
+    TfMain& main = start();
+    show();
+    TPhraseGrid& grid = *main.grd[0];
+    grid.setFocus();
+    grid.model().setCurrentCell(0, 1);
+    grid.ShowEditor();
+    ASSERT_NE(grid.InplaceEditor(), nullptr);
+    QTest::keyClicks(grid.InplaceEditor(), QStringLiteral("getippt"));
+    ASSERT_TRUE(close());
+    EXPECT_TRUE(readFile(QStringLiteral("Gitter_1.txt")).startsWith("p1 r0\t\r\ngetippt\t\r\n"));
+}
+
+TEST_F(StartupTest, AFailedCloseIsReportedAndTheWindowStaysOpen) {
+    writePhraseFiles();
+    writeSettings(completeSettings());
+    ASSERT_TRUE(QFile::remove(QStringLiteral("Gitter_2.txt")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("Gitter_2.txt")));
+    TfMain& main = start();
+    show();
+    boxes.clear();
+    // The user filled the page that could not be loaded: now it is written, and fails.
+    model(1).setCells(0, 0, "wichtig");
+    model(0).setCells(0, 0, "neu");
+    model(2).setCells(0, 0, "neu");
+    EXPECT_FALSE(close());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei Gitter_2.txt kann nicht erstellt werden.")});
+    EXPECT_TRUE(readFile(QStringLiteral("Gitter_1.txt")).startsWith("neu\t\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("Gitter_3.txt")), "p3 r0\r\np3 r1\r\np3 r2\r\n");
+}
+
+TEST_F(StartupTest, AnUnreadableSettingsFileIsReportedOnceAndNeverOverwritten) {
+    writePhraseFiles();
+    ASSERT_TRUE(QDir().mkdir(settingsFile()));
+    TfMain& main = start();
+    const QString path = main.SettingsPath();
+    EXPECT_EQ(QFileInfo(path).fileName(), settingsFile());
+    EXPECT_EQ(QFileInfo(path).absolutePath(), QDir::current().absolutePath());
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(path)});
+    EXPECT_EQ(captions(main), designCaptions);
+    EXPECT_FALSE(main.FirstExecution());
+    show();
+    boxes.clear();
+    model(0).setCells(0, 0, "neu");
+    EXPECT_FALSE(close());
+    EXPECT_EQ(
+        errorTexts(),
+        std::vector<QString>{QStringLiteral("nach %1 kann nicht geschrieben werden.").arg(path)});
+    // The settings come first: no phrase file was written.
+    EXPECT_EQ(readFile(QStringLiteral("Gitter_1.txt")), "p1 r0\r\np1 r1\r\np1 r2\r\n");
+}
+
+TEST_F(StartupTest, SaveAndLoadStopAtTheFirstFailingFile) {
+    writePhraseFiles();
+    writeSettings(completeSettings());
+    ASSERT_TRUE(QFile::remove(QStringLiteral("Gitter_3.txt")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("Gitter_3.txt")));
+    TfMain& main = start();
+    boxes.clear();
+    model(0).setCells(0, 1, "neu");
+    model(1).setCells(0, 1, "neu");
+    model(3).setCells(1, 1, "neu");
+    main.Speichern1->trigger();
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei Gitter_3.txt kann nicht erstellt werden.")});
+    EXPECT_TRUE(readFile(QStringLiteral("Gitter_2.txt")).startsWith("p2 r0\t\r\nneu\t\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("Gitter_4.txt")).indexOf("neu"), -1);
+
+    boxes.clear();
+    writeFile(QStringLiteral("Gitter_1.txt"), "eins\r\n");
+    writeFile(QStringLiteral("Gitter_4.txt"), "vier\r\n");
+    main.Laden1->trigger();
+    EXPECT_EQ(errorTexts(), std::vector<QString>{
+                                QStringLiteral("Datei Gitter_3.txt kann nicht geöffnet werden.")});
+    EXPECT_EQ(model(0).Cells(0, 0), "eins");
+    EXPECT_EQ(model(3).Cells(1, 1), "neu");
+}
