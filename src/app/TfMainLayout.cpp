@@ -60,8 +60,9 @@ void setUpPhraseGrid(TPhraseGrid& grid, bool smileys) {
     grid.setToolTip(QStringLiteral("Hier doppelklicken um den gewünschten \n"
                                    "Text in das Vorschaufenster zu kopieren!"));
     grid.setContextMenuPolicy(Qt::CustomContextMenu);
-    // Multi-line in-place editing (on) and per-cell hints (off) belong here too, once the
-    // phrase grid offers EditMultiline and ShowCellHints.
+    grid.setEditMultiline(true);
+    // The control's hint above, not the cells' own.
+    grid.setShowCellHints(false);
 }
 
 std::array<TPhraseGrid*, TfMain::kPageCount>
