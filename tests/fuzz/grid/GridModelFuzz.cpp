@@ -1,5 +1,6 @@
 // Drives the grid model with arbitrary operations and indices, as malformed form data and a
 // careless caller may hand it, and checks the rules the view relies on after each step.
+#include "FuzzBytes.h"
 #include "PhraseGridModel.h"
 
 #include <cstddef>
@@ -9,11 +10,9 @@
 
 namespace {
 
-class Input {
+class Input : public FuzzBytes {
 public:
-    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool done() const { return pos_ >= size_; }
-    std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+    using FuzzBytes::FuzzBytes;
     // Small indices mostly, any 16- or 32-bit index sometimes.
     int index() {
         switch (byte() % 4) {
@@ -33,11 +32,6 @@ public:
         }
     }
     int count() { return (byte() | byte() << 8) % 4097 - 1; }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
 };
 
 class Editor : public GridEditorLink {
@@ -50,12 +44,6 @@ public:
     bool visible = false;
     GridCell cell;
 };
-
-void check(bool rule) {
-    if (!rule) {
-        std::abort();
-    }
-}
 
 void checkRules(const PhraseGridModel& grid) {
     check(grid.ColCount() >= 1 && grid.RowCount() >= 1);

@@ -2,6 +2,7 @@
 // arbitrary directions and rules, checking that every walk ends on a cell of the grid.
 #include "CellTraversal.h"
 #include "ExtentList.h"
+#include "FuzzBytes.h"
 #include "PhraseGridModel.h"
 
 #include <climits>
@@ -12,11 +13,9 @@
 
 namespace {
 
-class Input {
+class Input : public FuzzBytes {
 public:
-    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool done() const { return pos_ >= size_; }
-    std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+    using FuzzBytes::FuzzBytes;
     // Small indices that collide, and now and then one at either end of the index range.
     int index() {
         const std::uint8_t b = byte();
@@ -29,18 +28,7 @@ public:
             return byte() % 64;
         }
     }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
 };
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 std::int64_t plainSum(const std::map<int, int>& sizes, int defaultSize, int from, int to) {
     std::int64_t sum = to > from ? (std::int64_t{to} - from) * defaultSize : 0;
