@@ -13,6 +13,12 @@ class X11Activation {
 public:
     // How long to wait for the focus to arrive before keystrokes are given up.
     static constexpr std::chrono::milliseconds FocusWait{2000};
+    // A client passes a newly arrived focus on to its text field after the focus event
+    // (a browser through its page renderer); keys sent earlier can go nowhere. So after
+    // moving the focus we wait until the client has answered a ping, which it does once
+    // it has read the focus event, and then a little longer.
+    static constexpr std::chrono::milliseconds PingWait{500};
+    static constexpr std::chrono::milliseconds FocusSettle{50};
 
     X11Activation(Display* display, const X11Atoms& atoms);
 
@@ -21,7 +27,8 @@ public:
     // Brings a minimised (iconic) window back to its previous state.
     void restore(Window window);
     // Whether the keyboard focus is in the window, activating it and waiting, bounded,
-    // when it is not. Costs no round trip while the focus stays where it was found.
+    // when it is not. Costs no round trip while the focus stays where it was found; each
+    // time the focus is found anew, the client is given time to take it in.
     bool bringToForeground(Window window);
 
     // Takes in an event the server sent: the focus leaving the window it was found in.
@@ -29,6 +36,9 @@ public:
 
 private:
     bool focusIsIn(Window window);
+    bool moveFocus(Window window);
+    void settle(Window window);
+    bool answersPing(Window window);
     void watch(Window focus, Window target);
 
     Display* display_;
@@ -38,4 +48,5 @@ private:
     Window watched_ = None;
     Window watchedTarget_ = None;
     bool focusStayed_ = false;
+    long pings_ = 0;
 };

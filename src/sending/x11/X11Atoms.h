@@ -13,4 +13,6 @@ struct X11Atoms {
     Atom compoundText = None;
     Atom netActiveWindow = None;
     Atom netSupportingWmCheck = None;
+    Atom wmProtocols = None;
+    Atom netWmPing = None;
 };

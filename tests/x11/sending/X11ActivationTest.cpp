@@ -35,4 +35,20 @@ TEST(X11WindowManagerActivation, MinimisedTargetIsRestoredAndTypedInto) {
     EXPECT_EQ(notes.text(), "");
 }
 
+TEST(X11WindowManagerActivation, TargetThatHangsGetsTheKeysWhenItWakes) {
+    X11Desk desk("de", true);
+    ChatTargetWindow chat(desk.display, "Schnapsen - Chat");
+    ChatTargetWindow notes(desk.display, "Notizen");
+    ASSERT_TRUE(X11Probe::waitUntil([&] { return desk.probe.focus() == notes.window(); },
+                                    std::chrono::seconds(10)));
+
+    // It cannot answer the ping that follows the focus; the wait for it is bounded.
+    chat.freeze();
+    const auto result = SendPreviewText(*desk.platform, "Schnapsen - Chat", "bin gleich da", false);
+    chat.thaw();
+    EXPECT_EQ(result, SendResult::Sent);
+    EXPECT_EQ(chat.waitForText("bin gleich da"), "bin gleich da");
+    EXPECT_EQ(notes.text(), "");
+}
+
 } // namespace

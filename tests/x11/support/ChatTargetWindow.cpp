@@ -2,6 +2,8 @@
 
 #include "X11Probe.h"
 
+#include <signal.h>
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -31,6 +33,14 @@ ChatTargetWindow::ChatTargetWindow(const XvfbDisplay& display, const std::string
         throw std::runtime_error("chat-target did not start");
     }
     window_ = static_cast<XWindowId>(std::stoul(ready->substr(6), nullptr, 16));
+}
+
+void ChatTargetWindow::freeze() {
+    kill(process_.pid(), SIGSTOP);
+}
+
+void ChatTargetWindow::thaw() {
+    kill(process_.pid(), SIGCONT);
 }
 
 std::string ChatTargetWindow::text() const {

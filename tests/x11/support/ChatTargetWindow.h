@@ -21,6 +21,9 @@ public:
 
     // Its top-level X window (the client window, inside a frame under a window manager).
     XWindowId window() const { return window_; }
+    // Stops and continues the program, as a client that hangs for a while.
+    void freeze();
+    void thaw();
     // What the text box holds, in UTF-8.
     std::string text() const;
     // Waits until the box holds `expected`; what it holds at the end.
