@@ -198,6 +198,28 @@ TEST_F(MainWindowTest, ShiftDelAndShiftInsAreRowCommandsWhereverTheFocusIs) {
     EXPECT_EQ(column(0, 2), "a1 a2");
 }
 
+TEST_F(MainWindowTest, EveryPageEditsCellsOverSeveralLines) {
+    for (int page = 0; page < TfMain::kPageCount; ++page) {
+        fMain->PageControl1->setCurrentIndex(page);
+        TPhraseGrid& g = grid(page);
+        g.setFocus();
+        g.model().setCurrentCell(0, 1);
+        QTest::keyClick(&g, Qt::Key_F2);
+        QWidget* editor = g.InplaceEditor();
+        ASSERT_TRUE(editor != nullptr && editor->isVisible()) << page;
+        // Enter neither ends the edit nor types; Ctrl+Enter starts a line.
+        QTest::keyClick(editor, Qt::Key_Return);
+        EXPECT_TRUE(editor->isVisible()) << page;
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClicks(editor, QStringLiteral("neu"));
+        // Leaving the grid ends the edit and writes the cell.
+        fMain->Memo1->setFocus();
+        EXPECT_FALSE(editor->isVisible()) << page;
+        EXPECT_TRUE(g.model().Cells(0, 1).endsWith("\r\nneu")) << page;
+    }
+}
+
 TEST_F(MainWindowTest, StayOnTopIsAWindowFlagThatKeepsThePlace) {
     TfMain& main = *fMain;
     const QRect place = main.frameGeometry();

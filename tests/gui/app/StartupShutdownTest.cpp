@@ -142,6 +142,21 @@ TEST_F(StartupTest, AMissingPhraseFileIsReportedAndTheRestIsRead) {
     }
 }
 
+TEST_F(StartupTest, AMissingHelpFileIsReportedAndTheProgramStartsNormally) {
+    writePhraseFiles();
+    writeSettings(completeSettings());
+    QFile::remove(QStringLiteral("Help.rtf"));
+    TfMain& main = start();
+    EXPECT_EQ(errorTexts(),
+              std::vector<QString>{QStringLiteral("Datei Help.rtf kann nicht geöffnet werden.")});
+    EXPECT_EQ(main.TargetTitle(), "Schnapsen - Chat");
+    EXPECT_EQ(model(3).Cells(1, 2), "zwinkert");
+    show();
+    EXPECT_TRUE(main.isVisible());
+    ASSERT_TRUE(close());
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("Help.rtf"))) << "nothing writes it";
+}
+
 TEST_F(StartupTest, AMissingNumberIsReportedAndEverythingElseApplied) {
     writePhraseFiles();
     writeSettings(without(completeSettings(), "FontSize"));
