@@ -9,30 +9,21 @@ namespace {
 
 using EffectiveValues = ObservedPhraseGrid;
 
-TEST_F(EffectiveValues, WithNothingSetFallBackToTheGridWideValues) {
-    EXPECT_EQ(colorBits(grid->EffectiveSelectedCellColor(2, 2)), 0x80000002u);
-    EXPECT_EQ(colorBits(grid->EffectiveSelectedFontColor(2, 2)), 0xFFFFFFu);
-    EXPECT_EQ(colorBits(grid->EffectiveColor(0, 0)), 0x8000000Fu);
-    EXPECT_TRUE(grid->EffectiveEditable(2, 2));
-    EXPECT_EQ(grid->EffectiveAlignment(2, 2), TMyAlign::alLeft);
-    EXPECT_EQ(grid->EffectiveWordwrap(2, 2), T_Wordwrap::ww_none);
+TEST_F(EffectiveValues, CellThenColumnThenRowThenGridDecide) {
     grid->setAlignment(TMyAlign::alDefault);
     grid->setWordwrap(T_Wordwrap::ww_default);
-    EXPECT_EQ(grid->EffectiveAlignment(2, 2), TMyAlign::alLeft);
-    EXPECT_EQ(grid->EffectiveWordwrap(0, 0), T_Wordwrap::ww_none);
-    grid->setAlignment(TMyAlign::alRight);
-    EXPECT_EQ(grid->EffectiveAlignment(2, 2), TMyAlign::alRight);
-}
-
-TEST_F(EffectiveValues, CellThenColumnThenRowLayerDecide) {
+    EXPECT_EQ(grid->EffectiveAlignment(3, 2), TMyAlign::alLeft) << "the grid's default is left";
+    EXPECT_EQ(grid->EffectiveWordwrap(3, 2), T_Wordwrap::ww_none);
+    grid->setAlignment(TMyAlign::alCenter);
+    EXPECT_EQ(grid->EffectiveAlignment(3, 2), TMyAlign::alCenter);
     grid->AlignRow(2, TMyAlign::alRight);
     EXPECT_EQ(grid->EffectiveAlignment(3, 2), TMyAlign::alRight);
-    grid->AlignCol(3, TMyAlign::alCenter);
-    EXPECT_EQ(grid->EffectiveAlignment(3, 2), TMyAlign::alCenter);
-    grid->AlignCell(3, 2, TMyAlign::alLeft);
+    grid->AlignCol(3, TMyAlign::alLeft);
     EXPECT_EQ(grid->EffectiveAlignment(3, 2), TMyAlign::alLeft);
+    grid->AlignCell(3, 2, TMyAlign::alCenter);
+    EXPECT_EQ(grid->EffectiveAlignment(3, 2), TMyAlign::alCenter);
     grid->AlignCell(3, 2, TMyAlign::alDefault);
-    EXPECT_EQ(grid->EffectiveAlignment(3, 2), TMyAlign::alCenter) << "alDefault passes on";
+    EXPECT_EQ(grid->EffectiveAlignment(3, 2), TMyAlign::alLeft) << "alDefault passes on";
 
     grid->Entry(PropertyLayer::Row, 0, 2)->setWordwrap(T_Wordwrap::ww_ellipsis);
     EXPECT_EQ(grid->EffectiveWordwrap(3, 2), T_Wordwrap::ww_ellipsis)
@@ -132,8 +123,7 @@ TEST_F(EffectiveValues, SettersRepaintAsEachOneIsMeantTo) {
     EXPECT_GE(repaintsBy([&] { grid->setSelectedCellColor(clActiveCaption); }), 1);
     EXPECT_GE(repaintsBy([&] { grid->setSelectedFontColor(clWhite); }), 1);
     EXPECT_GE(repaintsBy([&] { grid->setFixedColor(clInfoBk); }), 1);
-    EXPECT_EQ(grid->FixedBrush().Color(), clInfoBk);
-    EXPECT_EQ(grid->FixedColor(), clInfoBk);
+    EXPECT_EQ(grid->EffectiveColor(0, 0), clInfoBk);
     EXPECT_GE(repaintsBy([&] { grid->AlignCell(1, 1, TMyAlign::alRight); }), 1);
     EXPECT_EQ(repaintsBy([&] { grid->EditCell(1, 1, false); }), 0);
     EXPECT_EQ(repaintsBy([&] { grid->FontCell(1, 1); }), 0);

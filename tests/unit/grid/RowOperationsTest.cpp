@@ -23,77 +23,9 @@ protected:
 
     QByteArray column(int col) const { return columnTexts(*grid, col); }
 
-    TMyAlign rowAlign(int row) const {
-        const TCellProperties* entry = grid->Entry(PropertyLayer::Row, 0, row);
-        return entry ? entry->Alignment() : TMyAlign::alDefault;
-    }
-
     std::unique_ptr<PhraseGridModel> grid;
     FakeEditor editor;
 };
-
-TEST_F(RowOperations, RemovingTheLastRowDropsItsTextsForGood) {
-    grid->RemoveRow(5);
-    EXPECT_EQ(grid->RowCount(), 5);
-    EXPECT_EQ(column(0), "0:0|0:1|0:2|0:3|0:4|");
-    grid->setRowCount(6);
-    EXPECT_EQ(grid->Cells(0, 5), "");
-    EXPECT_EQ(grid->Cells(1, 5), "");
-}
-
-TEST_F(RowOperations, RemoveRowRefusesFixedOutsideAndTheLastNonFixedRow) {
-    grid->AlignRow(3, TMyAlign::alRight);
-    for (const int row : {0, -1, 6, 100}) {
-        grid->RemoveRow(row);
-    }
-    EXPECT_EQ(grid->RowCount(), 6);
-    EXPECT_EQ(column(1), "1:0|1:1|1:2|1:3|1:4|1:5|");
-    EXPECT_EQ(rowAlign(3), TMyAlign::alRight);
-
-    grid->setRowCount(2);
-    grid->RemoveRow(1);
-    EXPECT_EQ(grid->RowCount(), 2);
-    EXPECT_EQ(grid->Cells(0, 1), "0:1");
-}
-
-TEST_F(RowOperations, InsertRowBelowTheHeaderKeepsTheHeader) {
-    grid->FixedAlignRow(0, TMyAlign::alCenter);
-    grid->AlignCell(1, 0, TMyAlign::alRight);
-    grid->setHintCell(1, 0, "header");
-    grid->InsertRow(0);
-    EXPECT_EQ(grid->RowCount(), 7);
-    EXPECT_EQ(column(1), "1:0||1:1|1:2|1:3|1:4|1:5|");
-    EXPECT_EQ(grid->EffectiveAlignment(0, 0), TMyAlign::alCenter);
-    EXPECT_EQ(grid->EffectiveAlignment(1, 0), TMyAlign::alRight);
-    EXPECT_EQ(grid->HintCell(1, 0), "header");
-
-    grid->InsertRow(-7);
-    EXPECT_EQ(column(0), "0:0|||0:1|0:2|0:3|0:4|0:5|");
-    grid->AlignRow(7, TMyAlign::alRight);
-    grid->InsertRow(40);
-    EXPECT_EQ(column(0), "0:0|||0:1|0:2|0:3|0:4|0:5||") << "beyond the end: appended";
-    EXPECT_EQ(rowAlign(7), TMyAlign::alRight);
-}
-
-TEST_F(RowOperations, RowPropertiesAndHintsTravelWithTheirRowFixedRowPropertiesStay) {
-    grid->AlignRow(5, TMyAlign::alRight);
-    grid->EditCell(1, 5, false);
-    grid->setHintCell(1, 5, "five");
-    grid->FixedAlignRow(5, TMyAlign::alCenter);
-    grid->InsertRow(3);
-    EXPECT_EQ(rowAlign(6), TMyAlign::alRight);
-    EXPECT_FALSE(grid->EffectiveEditable(1, 6));
-    EXPECT_EQ(grid->HintCell(1, 6), "five");
-    EXPECT_NE(grid->Entry(PropertyLayer::FixedRow, 0, 5), nullptr);
-
-    grid->RemoveRow(2);
-    grid->RemoveRow(2);
-    EXPECT_EQ(rowAlign(4), TMyAlign::alRight);
-    EXPECT_EQ(grid->HintCell(1, 4), "five");
-    EXPECT_TRUE(grid->EffectiveEditable(1, 5));
-    EXPECT_NE(grid->Entry(PropertyLayer::FixedRow, 0, 5), nullptr);
-    EXPECT_EQ(grid->EntryCount(PropertyLayer::Row), 1u);
-}
 
 TEST_F(RowOperations, TheSameTextStaysCurrent) {
     grid->setCurrentCell(1, 4);
@@ -115,9 +47,14 @@ TEST_F(RowOperations, TheSameTextStaysCurrent) {
     EXPECT_EQ(grid->Row(), 2) << "the removed row's successor becomes current";
 }
 
-TEST_F(RowOperations, SizesStayByIndex) {
+TEST_F(RowOperations, RemovedTextsAreGoneForGoodAndSizesStayByIndex) {
     grid->setRowHeights(2, 40);
     grid->setRowHeights(0, 30);
+    grid->RemoveRow(5);
+    EXPECT_EQ(column(0), "0:0|0:1|0:2|0:3|0:4|");
+    grid->setRowCount(6);
+    EXPECT_EQ(grid->Cells(0, 5) + grid->Cells(1, 5), "");
+
     grid->RemoveRow(2);
     EXPECT_EQ(grid->RowHeights(2), 40);
     grid->InsertRow(1);
@@ -162,7 +99,7 @@ TEST_F(RowOperations, UserMovesCarryLayersHintsAndTexts) {
     grid->setRowHeights(1, 33);
     grid->MoveRow(1, 4);
     EXPECT_EQ(column(1), "1:0|1:2|1:3|1:4|1:1|1:5|");
-    EXPECT_EQ(rowAlign(4), TMyAlign::alRight);
+    EXPECT_EQ(grid->EffectiveAlignment(0, 4), TMyAlign::alRight);
     EXPECT_EQ(grid->EffectiveAlignment(1, 4), TMyAlign::alCenter);
     EXPECT_EQ(grid->HintCell(1, 4), "one");
     EXPECT_NE(grid->Entry(PropertyLayer::FixedRow, 0, 1), nullptr);
@@ -175,41 +112,33 @@ TEST_F(RowOperations, UserMovesCarryLayersHintsAndTexts) {
     EXPECT_EQ(grid->HintCell(0, 4), "one");
 }
 
-TEST_F(RowOperations, EditorIsHiddenAndShownAroundRemoveRow) {
-    editor.visible = true;
-    editor.cell = {1, 1};
-    grid->RemoveRow(3);
-    EXPECT_TRUE(editor.log.empty()) << "an editor above the removed row is left alone";
-
-    editor.cell = {1, 4};
-    grid->RemoveRow(2);
-    EXPECT_EQ(editor.log, (std::vector<std::string>{"hide", "bind 1,3", "show"}));
-
-    editor.log.clear();
-    grid->RemoveRow(3);
-    EXPECT_EQ(editor.log, (std::vector<std::string>{"hide", "bind -1,-1"}));
-    EXPECT_FALSE(editor.visible);
-}
-
-TEST_F(RowOperations, EditorIsHiddenAndShownAroundInserts) {
-    editor.visible = true;
-    editor.cell = {0, 2};
-    grid->InsertRow(3);
-    EXPECT_TRUE(editor.log.empty());
-    grid->InsertRow(2);
-    EXPECT_EQ(editor.log, (std::vector<std::string>{"hide", "bind 0,3", "show"}));
-
-    editor.log.clear();
-    grid->InsertColumn(1);
-    EXPECT_TRUE(editor.log.empty());
-    grid->InsertColumn(0);
-    EXPECT_EQ(editor.log, (std::vector<std::string>{"hide", "bind 1,3", "show"}));
-
-    editor.log.clear();
-    editor.visible = false;
-    grid->InsertRow(1);
-    EXPECT_EQ(editor.log, (std::vector<std::string>{"bind 1,4"}))
-        << "a hidden editor still keeps its cell";
+// The editor is hidden, moved and shown again only when its cell moves or goes.
+TEST_F(RowOperations, EditorFollowsItsCellThroughInsertsAndRemoves) {
+    using Change = void (PhraseGridModel::*)(int);
+    struct Step {
+        GridCell cell;
+        bool visible;
+        Change change;
+        int index;
+        std::vector<std::string> log;
+    };
+    const Step steps[] = {
+        {{1, 1}, true, &PhraseGridModel::RemoveRow, 3, {}},
+        {{1, 4}, true, &PhraseGridModel::RemoveRow, 2, {"hide", "bind 1,3", "show"}},
+        {{1, 3}, true, &PhraseGridModel::RemoveRow, 3, {"hide", "bind -1,-1"}},
+        {{0, 2}, true, &PhraseGridModel::InsertRow, 3, {}},
+        {{0, 2}, true, &PhraseGridModel::InsertRow, 2, {"hide", "bind 0,3", "show"}},
+        {{0, 3}, true, &PhraseGridModel::InsertColumn, 1, {}},
+        {{0, 3}, true, &PhraseGridModel::InsertColumn, 0, {"hide", "bind 1,3", "show"}},
+        {{1, 3}, false, &PhraseGridModel::InsertRow, 1, {"bind 1,4"}},
+    };
+    for (const Step& step : steps) {
+        editor.cell = step.cell;
+        editor.visible = step.visible;
+        editor.log.clear();
+        (grid.get()->*step.change)(step.index);
+        EXPECT_EQ(editor.log, step.log) << "step " << &step - steps;
+    }
 }
 
 TEST_F(RowOperations, EditorKeepsItsTextWhenRowsAndColumnsMove) {
@@ -227,8 +156,8 @@ TEST_F(RowOperations, EditorKeepsItsTextWhenRowsAndColumnsMove) {
     EXPECT_EQ(editor.log.size(), 4u);
 }
 
-// Every row keeps its text, row entry, cell entry and hint together through random row
-// operations; the fixed-row layer stays where it was.
+// Each row keeps its text, row entry, cell entry and hint through random row operations,
+// including refused ones; the fixed-row layer stays by index.
 TEST_F(RowOperations, RandomRowOperationsKeepEachRowTogether) {
     struct RowState {
         QByteArray text;
@@ -286,10 +215,10 @@ TEST_F(RowOperations, RandomRowOperationsKeepEachRowTogether) {
             ASSERT_EQ(grid->Entry(PropertyLayer::Row, 0, r) != nullptr, state.rowEntry);
             ASSERT_EQ(grid->Entry(PropertyLayer::Cell, 0, r) != nullptr, state.cellEntry);
             ASSERT_EQ(grid->HintCell(0, r), state.hint);
+            ASSERT_EQ(grid->Entry(PropertyLayer::FixedRow, 0, r) != nullptr, r < 6);
         }
     }
     EXPECT_EQ(grid->EntryCount(PropertyLayer::FixedRow), 6u);
-    EXPECT_NE(grid->Entry(PropertyLayer::FixedRow, 0, 5), nullptr);
 }
 
 } // namespace

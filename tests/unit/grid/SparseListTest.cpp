@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 #include <random>
@@ -9,48 +10,12 @@
 
 namespace {
 
-// The padded list as the grid's sparse lists are defined: it grows on demand with empty
-// slots, and an index at or beyond its end has no entry.
-class PaddedList {
-public:
-    std::optional<int> get(int index) const {
-        if (index < 0 || index >= size()) {
-            return std::nullopt;
-        }
-        return slots_[static_cast<std::size_t>(index)];
-    }
-    void put(int index, std::optional<int> entry) {
-        while (size() <= index) {
-            slots_.emplace_back();
-        }
-        slots_[static_cast<std::size_t>(index)] = entry;
-    }
-    void insertSlot(int index) {
-        if (size() >= index) {
-            slots_.insert(slots_.begin() + index, std::nullopt);
-        }
-    }
-    void removeSlot(int index) {
-        if (size() > index) {
-            slots_.erase(slots_.begin() + index);
-        }
-    }
-    void move(int from, int to) {
-        while (size() <= from) {
-            slots_.emplace_back();
-        }
-        const std::optional<int> entry = slots_[static_cast<std::size_t>(from)];
-        slots_.erase(slots_.begin() + from);
-        while (size() < to) {
-            slots_.emplace_back();
-        }
-        slots_.insert(slots_.begin() + to, entry);
-    }
+// The list a sparse list stands for: empty slots up to its last entry, none beyond.
+using PaddedList = std::vector<std::optional<int>>;
 
-private:
-    int size() const { return static_cast<int>(slots_.size()); }
-    std::vector<std::optional<int>> slots_;
-};
+void padTo(PaddedList& list, int size) {
+    list.resize(std::max(list.size(), static_cast<std::size_t>(size)));
+}
 
 std::optional<int> entryAt(const SparseList<int>& list, int index) {
     const int* entry = list.find(index);
@@ -66,30 +31,45 @@ TEST(SparseList, BehavesLikeThePaddedListUnderRandomOperations) {
     for (int step = 0; step < 5000; ++step) {
         const int a = index(random);
         const int b = index(random);
+        const int size = static_cast<int>(expected.size());
         switch (op(random)) {
         case 0:
-            expected.put(a, step);
+            padTo(expected, a + 1);
+            expected[a] = step;
             actual.put(a, step);
             break;
         case 1:
-            expected.put(a, std::nullopt);
+            if (a < size) {
+                expected[a].reset();
+            }
             actual.take(a);
             break;
         case 2:
-            expected.insertSlot(a);
+            if (a <= size) {
+                expected.insert(expected.begin() + a, std::nullopt);
+            }
             actual.insertSlot(a);
             break;
         case 3:
-            expected.removeSlot(a);
+            if (a < size) {
+                expected.erase(expected.begin() + a);
+            }
             actual.removeSlot(a);
             break;
-        default:
-            expected.move(a, b);
+        default: {
+            padTo(expected, a + 1);
+            const std::optional<int> entry = expected[a];
+            expected.erase(expected.begin() + a);
+            padTo(expected, b);
+            expected.insert(expected.begin() + b, entry);
             actual.move(a, b);
             break;
         }
+        }
         for (int i = 0; i < 80; ++i) {
-            ASSERT_EQ(entryAt(actual, i), expected.get(i)) << "step " << step << " index " << i;
+            const std::optional<int> slot =
+                i < static_cast<int>(expected.size()) ? expected[i] : std::nullopt;
+            ASSERT_EQ(entryAt(actual, i), slot) << "step " << step << " index " << i;
         }
     }
 }
@@ -110,15 +90,11 @@ TEST(SparseList, MemoryFollowsTheNumberOfEntriesNotTheLargestIndex) {
     EXPECT_EQ(entryAt(list, INT_MAX), 1);
     EXPECT_EQ(entryAt(list, INT_MAX - 2), 2);
     EXPECT_EQ(list.size(), 2u);
-}
 
-TEST(SparseList, EntryPushedPastTheLargestIndexIsDropped) {
-    SparseList<int> list;
-    list.put(INT_MAX, 7);
-    list.put(INT_MAX - 1, 6);
+    // An entry pushed past the largest index is dropped.
     list.insertSlot(5);
     EXPECT_EQ(list.size(), 1u);
-    EXPECT_EQ(entryAt(list, INT_MAX), 6);
+    EXPECT_EQ(entryAt(list, INT_MAX - 1), 2);
 }
 
 } // namespace
