@@ -7,16 +7,15 @@ TEST(ExportText, WritesEveryCellWithItsSeparatorAndEveryLineWithCrLf) {
     // Fixed cells are written like any other; an empty cell leaves only its separator.
     EXPECT_EQ(exported(*grid), QByteArray("Kopf\tA\t\t\r\nx\t\tz\t\r\n"));
     EXPECT_EQ(ExportText(*grid, ';', wholeGridText)->data(), QByteArray("Kopf;A;;\r\nx;;z;\r\n"));
-}
 
-TEST(ExportText, TextsTravelByteForByte) {
+    // Texts travel byte for byte.
     QByteArray every;
     for (int b = 1; b < 256; ++b) {
         every += static_cast<char>(b);
     }
-    const auto grid = gridOf(1, 1);
-    grid->setCells(0, 0, every);
-    EXPECT_EQ(exported(*grid), every + "\t\r\n");
+    const auto one = gridOf(1, 1);
+    one->setCells(0, 0, every);
+    EXPECT_EQ(exported(*one), every + "\t\r\n");
 }
 
 TEST(ExportText, NormalisesTheRangeEndsFirstThenTheStarts) {
@@ -62,8 +61,8 @@ TEST(ExportText, WritesAtTheStreamsPositionAndReturnsIt) {
     EXPECT_EQ(own->data(), QByteArray("a\t\r\nb"));
 }
 
+// Far more than one write's worth, with lines of every length.
 TEST(ExportText, LongTextsComeOutWhole) {
-    // Far more than one write's worth, with lines of every length.
     const int rows = 3000;
     const auto grid = gridOf(2, rows);
     QByteArray expected;

@@ -2,57 +2,59 @@
 
 #include <gtest/gtest.h>
 
-TEST(ImportText, SplitsLinesAtCrLfLoneCrAndLoneLf) {
-    const auto grid = gridOf(1, 7, {"o0", "o1", "o2", "o3", "o4", "o5", "o6"});
-    // LF CR is two line ends with an empty line between; the empty line keeps its row's text.
-    imported(*grid, "a\r\nb\rc\nd\n\re");
-    EXPECT_EQ(dump(*grid), "a|\nb|\nc|\nd|\no4|\ne|\no6|\n");
+namespace {
 
-    // A final line end makes no extra line; a last line needs none.
-    const auto ended = gridOf(1, 1);
-    imported(*ended, "a\r\n");
-    EXPECT_EQ(dump(*ended), "a|\n");
-    imported(*ended, "b\r\nc");
-    EXPECT_EQ(dump(*ended), "b|\nc|\n");
-    imported(*ended, "d\n\ne\r");
-    EXPECT_EQ(dump(*ended), "d|\nc|\ne|\n");
-    imported(*ended, "f\r\r");
-    EXPECT_EQ(dump(*ended), "f|\nc|\ne|\n");
+// "o" in every cell, so that cells no field reaches show.
+std::unique_ptr<PhraseGridModel> gridOfOs(int cols, int rows) {
+    auto grid = gridOf(cols, rows);
+    for (int c = 0; c < cols; ++c) {
+        for (int r = 0; r < rows; ++r) {
+            grid->setCells(c, r, "o");
+        }
+    }
+    return grid;
 }
 
-TEST(ImportText, ANulEndsTheText) {
-    const auto grid = gridOf(2, 2, {"o|o", "o|o"});
-    imported(*grid, bytes("a\tb\0c\r\nd\te\r\n"));
-    EXPECT_EQ(dump(*grid), "a|b|\no|o|\n");
+} // namespace
 
-    // Nothing before the NUL, or nothing at all: no change.
-    imported(*grid, bytes("\0x\ty\r\n"));
-    imported(*grid, QByteArray());
-    EXPECT_EQ(dump(*grid), "a|b|\no|o|\n");
-}
-
-TEST(ImportText, TheTrailingSeparatorMakesNoExtraField) {
-    // A hand-typed line without it loads like the written form.
-    const auto typed = gridOf(1, 1);
-    imported(*typed, "abc\r\n");
-    const auto written = gridOf(1, 1);
-    imported(*written, "abc\t\r\n");
-    EXPECT_EQ(dump(*typed), "abc|\n");
-    EXPECT_EQ(dump(*written), "abc|\n");
-
-    // Two separators at the end set a second, empty cell, adding a column if needed.
-    const auto two = gridOf(1, 2, {"o", "x"});
-    imported(*two, "abc\t\t\r\nd\t\t");
-    EXPECT_EQ(two->ColCount(), 2);
-    EXPECT_EQ(dump(*two), "abc||\nd||\n");
-    const auto kept = gridOf(3, 1, {"o|x|y"});
-    imported(*kept, "abc\t\t\r\n");
-    EXPECT_EQ(dump(*kept), "abc||y|\n");
-
-    // Two separators inside enclose an empty field; a lone separator sets an empty cell.
-    const auto inside = gridOf(3, 2, {"o|o|o", "o|o|o"});
-    imported(*inside, "a\t\tb\r\n\t");
-    EXPECT_EQ(dump(*inside), "a||b|\n|o|o|\n");
+TEST(ImportText, SplitsLinesAndFieldsAndOnlyEverGrowsTheGrid) {
+    struct Case {
+        int cols;
+        int rows;
+        QByteArray text;
+        const char* grid;
+    };
+    const Case cases[] = {
+        // LF CR is two line ends; the empty line between keeps its row's text.
+        {1, 7, "a\r\nb\rc\nd\n\re", "a|\nb|\nc|\nd|\no|\ne|\no|\n"},
+        // A final line end makes no extra line; a last line needs none.
+        {1, 1, "a\r\n", "a|\n"},
+        {1, 1, "b\r\nc", "b|\nc|\n"},
+        // An empty line still adds a row to a full grid.
+        {1, 1, "d\n\ne\r", "d|\n|\ne|\n"},
+        {1, 1, "f\r\r", "f|\n|\n"},
+        // A NUL ends the text; nothing before it, or no text at all, changes nothing.
+        {2, 2, bytes("a\tb\0c\r\nd\te\r\n"), "a|b|\no|o|\n"},
+        {2, 2, bytes("\0x\ty\r\n"), "o|o|\no|o|\n"},
+        {2, 2, "", "o|o|\no|o|\n"},
+        // The trailing separator makes no extra field: a hand-typed line loads alike.
+        {1, 1, "abc\r\n", "abc|\n"},
+        {1, 1, "abc\t\r\n", "abc|\n"},
+        // Two at the end set a second, empty cell, adding a column if needed.
+        {1, 2, "abc\t\t\r\nd\t\t", "abc||\nd||\n"},
+        {3, 1, "abc\t\t\r\n", "abc||o|\n"},
+        // Two inside enclose an empty field; a lone separator sets an empty cell.
+        {3, 2, "a\t\tb\r\n\t", "a||b|\n|o|o|\n"},
+        {3, 4, "a\r\nb\tc\tq\tr\r\n\r\nd\r\ne\r\nf",
+         "a|o|o||\nb|c|q|r|\no|o|o||\nd|o|o||\ne||||\nf||||\n"},
+        // Fewer lines than rows: the rest is left as it was.
+        {3, 2, "z", "z|o|o|\no|o|o|\n"},
+    };
+    for (const Case& c : cases) {
+        const auto grid = gridOfOs(c.cols, c.rows);
+        imported(*grid, c.text);
+        EXPECT_EQ(dump(*grid), c.grid) << "text " << c.text.toHex(' ').toStdString();
+    }
 
     // Another separator splits there only.
     const auto other = gridOf(2, 1);
@@ -60,45 +62,25 @@ TEST(ImportText, TheTrailingSeparatorMakesNoExtraField) {
     EXPECT_EQ(dump(*other), "a|b\tc|\n");
 }
 
-TEST(ImportText, GrowsButNeverEmptiesOrShrinksTheGrid) {
-    const auto grid = gridOf(3, 4, {"o|o|o", "o|o|o", "o|o|o", "o|o|o"});
-    imported(*grid, "a\r\nb\tc\tq\tr\r\n\r\nd\r\ne\r\nf");
-    EXPECT_EQ(grid->ColCount(), 4);
-    EXPECT_EQ(grid->RowCount(), 6);
-    EXPECT_EQ(dump(*grid), "a|o|o||\n"
-                           "b|c|q|r|\n"
-                           "o|o|o||\n"
-                           "d|o|o||\n"
-                           "e||||\n"
-                           "f||||\n");
-
-    // Fewer lines than rows: the rest is left as it was.
-    imported(*grid, "z");
-    EXPECT_EQ(grid->RowCount(), 6);
-    EXPECT_EQ(dump(*grid).left(10), "z|o|o||\nb|");
-}
-
 TEST(ImportText, NormalisesTheRangeStartsFirstThenTheEnds) {
-    const QByteArray text("a\tb\tc\r\nd\te\tf\r\ng\th\ti\r\n");
-    const char* const old[] = {"o|o|o", "o|o|o", "o|o|o"};
-    const auto fresh = [&] { return gridOf(3, 3, {old[0], old[1], old[2]}); };
-
-    // Left and top start, right and bottom stop.
-    auto grid = fresh();
-    imported(*grid, text, {1, 1, 1, 2});
-    EXPECT_EQ(dump(*grid), "o|o|o|\no|a|o|\no|d|o|\n");
-
-    // Negative starts become 0, and then negative ends lie before them: no limits.
-    grid = fresh();
-    imported(*grid, text, {-3, -3, -1, -1});
-    EXPECT_EQ(dump(*grid), "a|b|c|\nd|e|f|\ng|h|i|\n");
-
-    // Reversed ends mean no limit, not the last existing line.
-    grid = fresh();
-    imported(*grid, text, {2, 1, 1, 0});
-    EXPECT_EQ(grid->ColCount(), 5);
-    EXPECT_EQ(grid->RowCount(), 4);
-    EXPECT_EQ(dump(*grid), "o|o|o|||\no|o|a|b|c|\no|o|d|e|f|\n||g|h|i|\n");
+    struct Case {
+        TGridRect range;
+        const char* grid;
+    };
+    const Case cases[] = {
+        // Left and top start, right and bottom stop.
+        {{1, 1, 1, 2}, "o|o|o|\no|a|o|\no|d|o|\n"},
+        // Negative starts become 0, and then negative ends lie before them: no limits.
+        {{-3, -3, -1, -1}, "a|b|c|\nd|e|f|\ng|h|i|\n"},
+        // Reversed ends mean no limit, not the last existing line.
+        {{2, 1, 1, 0}, "o|o|o|||\no|o|a|b|c|\no|o|d|e|f|\n||g|h|i|\n"},
+    };
+    for (const Case& c : cases) {
+        const auto grid = gridOfOs(3, 3);
+        imported(*grid, "a\tb\tc\r\nd\te\tf\r\ng\th\ti\r\n", c.range);
+        EXPECT_EQ(dump(*grid), c.grid)
+            << c.range.Left << ',' << c.range.Top << ',' << c.range.Right << ',' << c.range.Bottom;
+    }
 }
 
 TEST(ImportText, ReadsAStreamFromItsBeginning) {
@@ -130,8 +112,8 @@ TEST(ImportText, WhatExportWritesComesBack) {
     imported(*target, exported(*source));
     EXPECT_EQ(dump(*target), dump(*source));
 
-    // A text with a separator comes back as two cells, the later cells one column further
-    // right; a text with a line break as two rows, the later rows one further down.
+    // A separator in a text splits it into two cells, a line break into two rows; later cells
+    // move along.
     const auto tab = gridOf(2, 1, {"a\tb|c"});
     imported(*tab, exported(*tab));
     EXPECT_EQ(dump(*tab), "a|b|c|\n");
