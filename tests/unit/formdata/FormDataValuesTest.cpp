@@ -3,6 +3,7 @@
 #include "FormDataWriter.h"
 #include "QuipError.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -47,6 +48,8 @@ TEST(FormDataValues, StringsUseTheLongFormFrom256BytesAndKeepTheirBytes) {
 }
 
 TEST(FormDataValues, WrongTypesAndReadsPastTheEndAreInvalidValues) {
+    using ::testing::StrEq;
+    using ::testing::ThrowsMessage;
     using Read = std::function<void(FormDataReader&)>;
     const Read integer = [](FormDataReader& r) { r.readInteger(); };
     const Read string = [](FormDataReader& r) { r.readString(); };
@@ -54,12 +57,9 @@ TEST(FormDataValues, WrongTypesAndReadsPastTheEndAreInvalidValues) {
     const Read skip = [](FormDataReader& r) { r.skipValue(); };
     const auto expectInvalid = [](const QByteArray& data, const Read& read) {
         FormDataReader reader(data);
-        try {
-            read(reader);
-            ADD_FAILURE() << "read " << data.toHex(' ').toStdString();
-        } catch (const QuipError& error) {
-            EXPECT_EQ(error.message(), QString::fromUtf8("Ungültiger Wert der Eigenschaft"));
-        }
+        EXPECT_THAT([&] { read(reader); },
+                    ThrowsMessage<QuipError>(StrEq("Ungültiger Wert der Eigenschaft")))
+            << "read " << data.toHex(' ').toStdString();
     };
     const std::pair<const char*, Read> wrong[] = {
         {"060141", integer},

@@ -49,7 +49,7 @@ TEST(StringGridCurrentCell, StaysOnNonFixedCellsAndSpansTheSelectionFromTheAncho
     EXPECT_EQ(grid.Selection(), (TGridRect{2, 3, 3, 4})) << "the anchor is clamped too";
 }
 
-TEST(StringGridTexts, ExistOnlyInsideTheGridAndNeverReappear) {
+TEST(StringGridTexts, ExistOnlyInsideTheGridNeverReappearAndAreStoredUpToTheLastOne) {
     StringGridData grid;
     grid.setCells(4, 4, "last");
     grid.setCells(5, 0, "outside");
@@ -64,6 +64,22 @@ TEST(StringGridTexts, ExistOnlyInsideTheGridAndNeverReappear) {
     grid.setColCount(4);
     grid.setColCount(5);
     EXPECT_EQ(grid.Objects(4, 4), nullptr);
+
+    // Storage ends at the last row with a text, wherever the grid ends.
+    grid.setRowCount(2000000000);
+    grid.setCells(1, 10, "a");
+    grid.moveTexts(GridAxis::Rows, 1999999999, 0);
+    EXPECT_EQ(grid.Cells(1, 11), "a");
+    grid.moveTexts(GridAxis::Rows, 5, 1999999000);
+    EXPECT_EQ(grid.Cells(1, 10), "a");
+    EXPECT_EQ(grid.textStore().storedRows(1), 11);
+    grid.clearTexts(GridAxis::Rows, 10);
+    EXPECT_EQ(grid.textStore().storedRows(1), 0);
+    grid.setCells(1, 3, "b");
+    grid.setCells(1, 7, "c");
+    grid.setCells(1, 7, "");
+    EXPECT_EQ(grid.Cells(1, 3), "b");
+    EXPECT_EQ(grid.textStore().storedRows(1), 4);
 }
 
 TEST(StringGridTexts, ClearAndMoveOneRowOrColumnWithItsObjects) {
@@ -86,24 +102,6 @@ TEST(StringGridTexts, ClearAndMoveOneRowOrColumnWithItsObjects) {
     grid.clearTexts(GridAxis::Columns, 0);
     EXPECT_EQ(columnTexts(grid, 0), "|||||");
     EXPECT_EQ(grid.Cells(1, 0), "0:0");
-}
-
-TEST(StringGridTexts, StorageEndsAtTheLastRowWithAText) {
-    StringGridData grid;
-    grid.setRowCount(2000000000);
-    grid.setCells(1, 10, "a");
-    grid.moveTexts(GridAxis::Rows, 1999999999, 0);
-    EXPECT_EQ(grid.Cells(1, 11), "a");
-    grid.moveTexts(GridAxis::Rows, 5, 1999999000);
-    EXPECT_EQ(grid.Cells(1, 10), "a");
-    EXPECT_EQ(grid.textStore().storedRows(1), 11);
-    grid.clearTexts(GridAxis::Rows, 10);
-    EXPECT_EQ(grid.textStore().storedRows(1), 0);
-    grid.setCells(1, 3, "b");
-    grid.setCells(1, 7, "c");
-    grid.setCells(1, 7, "");
-    EXPECT_EQ(grid.Cells(1, 3), "b");
-    EXPECT_EQ(grid.textStore().storedRows(1), 4);
 }
 
 TEST(StringGridMoves, UserMoveCarriesTextsAndCurrentCellButNotSizes) {
