@@ -56,7 +56,7 @@ TEST_F(EditorHost, AnUntouchedEditorLeavesTheCellsBytesAsTheyWere) {
     EXPECT_EQ(grid->model().Cells(1, 1), "x\r\n\xE9") << "Ctrl+Enter starts a line: CR LF";
 }
 
-TEST_F(EditorHost, MovingTheCurrentCellClosesTheEditorUnlessItAlwaysShows) {
+TEST_F(EditorHost, MovingTheCurrentCellClosesTheEditorUnlessItAlwaysShowsAndCaretKeysMoveIt) {
     grid->ShowEditor();
     type(QStringLiteral("eins"));
     QTest::keyClick(editor(), Qt::Key_Down);
@@ -71,12 +71,9 @@ TEST_F(EditorHost, MovingTheCurrentCellClosesTheEditorUnlessItAlwaysShows) {
     EXPECT_TRUE(editorShows()) << "it follows the current cell";
     EXPECT_EQ(editor()->Text(), "eins");
     EXPECT_EQ(editor()->geometry(), grid->CellRect(1, 1));
-}
 
-TEST_F(EditorHost, CaretKeysAtTheEndsOfTheTextMoveTheCurrentCell) {
     grid->model().setCells(2, 1, "ab");
     grid->data().setCurrentCell(2, 1);
-    grid->ShowEditor();
     QTest::keyClick(editor(), Qt::Key_Home);
     EXPECT_EQ(current(), (GridCell{2, 1})) << "Home with the text selected moves the caret";
     QTest::keyClick(editor(), Qt::Key_Left);
