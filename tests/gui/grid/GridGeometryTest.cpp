@@ -29,6 +29,13 @@ TEST_F(StringGridGeometry,
     grid->MouseToCell(100, 80, col, row);
     EXPECT_EQ(col, 1);
     EXPECT_EQ(row, -1) << "below the last row (row 2 ends at 72)";
+
+    // Grid lines take room only on an axis that has them.
+    grid->setOptions(defaultGridOptions & ~TGridOptions(goVertLine | goFixedVertLine));
+    EXPECT_EQ(grid->CellRect(2, 1), QRect(100, 31, 50, 20));
+    grid->setGridLineWidth(3);
+    EXPECT_EQ(grid->CellRect(2, 2), QRect(100, 56, 50, 20));
+    EXPECT_EQ(grid->MouseCoord(100, 30), (GridCell{2, 0})) << "a 3-pixel line below the header";
 }
 
 TEST_F(StringGridGeometry, ScrollingMovesOnlyTheNonFixedLinesAndStopsWhenTheLastRowShowsWhole) {
@@ -88,14 +95,6 @@ TEST_F(StringGridGeometry, ScrollBarsCountLinesAndFollowTheScrollStyle) {
     grid->data().setColCount(12);
     QApplication::processEvents();
     EXPECT_TRUE(grid->horizontalScrollBar()->isVisible());
-}
-
-TEST_F(StringGridGeometry, GridLinesTakeRoomOnlyOnAnAxisThatHasThem) {
-    grid->setOptions(defaultGridOptions & ~TGridOptions(goVertLine | goFixedVertLine));
-    EXPECT_EQ(grid->CellRect(2, 1), QRect(100, 31, 50, 20));
-    grid->setGridLineWidth(3);
-    EXPECT_EQ(grid->CellRect(2, 2), QRect(100, 56, 50, 20));
-    EXPECT_EQ(grid->MouseCoord(100, 30), (GridCell{2, 0})) << "a 3-pixel line below the header";
 }
 
 TEST_F(StringGridGeometry, AHugeGridScrollsToItsEndAndMapsThePointerThere) {
