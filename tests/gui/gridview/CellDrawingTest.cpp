@@ -6,10 +6,22 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <gmock/gmock.h>
 
 #include <vector>
 
 namespace {
+
+using T_Wordwrap::ww_ellipsis;
+using T_Wordwrap::ww_none;
+using T_Wordwrap::ww_wordwrap;
+using testing::AllOf;
+using testing::Ge;
+using testing::Le;
+
+auto between(int low, int high) {
+    return AllOf(Ge(low), Le(high));
+}
 
 class CellDrawing : public PhraseGridWindow {
 protected:
@@ -25,113 +37,94 @@ protected:
     QColor role(QPalette::ColorRole r) const { return QColor(grid->palette().color(r).rgb()); }
     // Inside the cell, clear of the focus rectangle.
     QRect inside(int col, int row) const { return grid->CellRect(col, row).adjusted(1, 1, -1, -1); }
+    // What is painted in a cell, relative to the cell's top left corner.
     QRect painted(const QImage& image, int col, int row) const {
-        return paintedArea(image, inside(col, row), role(QPalette::Base));
+        return paintedArea(image, inside(col, row), role(QPalette::Base))
+            .translated(-grid->CellRect(col, row).topLeft());
     }
     // The pixels of a cell less its focus-rectangle border, to compare two cells of one size.
     QImage pixels(const QImage& image, int col, int row) const {
         return image.copy(inside(col, row));
     }
     QFontMetrics metrics() { return QFontMetrics(toQFont(model().Font())); }
+    // The room a cell leaves right of and below what is painted in it.
+    QPoint roomLeft(const QImage& image, int col, int row) const {
+        const QRect cell = grid->CellRect(col, row);
+        const QRect area = painted(image, col, row);
+        return {cell.width() - 1 - area.right(), cell.height() - 1 - area.bottom()};
+    }
 };
 
 TEST_F(CellDrawing, TextStartsTwoPixelsInFromTheTopAndIsAlignedAcrossTheCell) {
     model().setAlignment(TMyAlign::alDefault);
     model().setRowHeights(3, 44);
-    model().setCells(1, 2, "Hb");
-    model().setCells(2, 2, "Hb");
+    put(1, 2, "Hb");
+    put(2, 2, "Hb");
     model().AlignCol(2, TMyAlign::alCenter);
-    model().setCells(1, 3, "Hb");
+    put(1, 3, "Hb");
     model().AlignCell(1, 3, TMyAlign::alRight);
     const QImage image = snapshot();
 
-    const QRect left = painted(image, 1, 2);
-    const QRect cell = grid->CellRect(1, 2);
-    EXPECT_GE(left.left(), cell.left() + 2) << "nothing set anywhere: left";
-    EXPECT_LE(left.left(), cell.left() + 4);
-    EXPECT_GE(left.top(), cell.top() + 2);
-    EXPECT_LE(left.top(), cell.top() + 6);
-
-    const QRect centred = painted(image, 2, 2);
-    const QRect column = grid->CellRect(2, 2);
-    EXPECT_LE(std::abs((centred.left() - column.left()) - (column.right() - centred.right())), 2);
-
-    const QRect right = painted(image, 1, 3);
-    const QRect tall = grid->CellRect(1, 3);
-    EXPECT_LE(right.right(), tall.right() - 2);
-    EXPECT_GE(right.right(), tall.right() - 4);
-    EXPECT_LE(right.top(), tall.top() + 6) << "from the top of a tall row, not centred";
+    EXPECT_THAT(painted(image, 1, 2).left(), between(2, 4)) << "nothing set anywhere: left";
+    EXPECT_THAT(painted(image, 1, 2).top(), between(2, 6));
+    EXPECT_THAT(painted(image, 2, 2).left() - roomLeft(image, 2, 2).x(), between(-2, 2))
+        << "centred";
+    EXPECT_THAT(roomLeft(image, 1, 3).x(), between(2, 4)) << "right";
+    EXPECT_LE(painted(image, 1, 3).top(), 6) << "from the top of a tall row, not centred";
 }
 
 TEST_F(CellDrawing, LinesBreakAtLineBreaksAndWordsAndAreCutOrEndInAnEllipsis) {
     model().setDefaultRowHeight(48);
-    model().setColWidths(1, 40);
-    model().setColWidths(2, 40);
-    model().setColWidths(3, 40);
-    // Word wrap breaks between words as the text's own line breaks would.
-    model().setCells(1, 2, "aaa bbb");
-    wrapCell(1, 2, T_Wordwrap::ww_wordwrap);
-    model().setCells(2, 2, "aaa\r\nbbb");
-    // Text with line breaks shows on several lines in every mode.
-    model().setCells(1, 3, "ab\r\ncd");
-    model().setCells(2, 3, "ab\r\ncd");
-    wrapCell(2, 3, T_Wordwrap::ww_ellipsis);
-    model().setCells(3, 3, "ab\r\ncd");
-    wrapCell(3, 3, T_Wordwrap::ww_wordwrap);
+    model().setDefaultColWidth(40);
+    // Word wrap breaks between words as the text's own line breaks would, and text with line
+    // breaks shows on several lines in every mode.
+    put(1, 2, "aaa bbb", ww_wordwrap);
+    put(2, 2, "aaa\r\nbbb");
+    put(1, 3, "ab\r\ncd");
+    put(2, 3, "ab\r\ncd", ww_ellipsis);
+    put(3, 3, "ab\r\ncd", ww_wordwrap);
     QImage image = snapshot();
     EXPECT_EQ(pixels(image, 1, 2), pixels(image, 2, 2));
     EXPECT_GT(painted(image, 2, 2).height(), metrics().height());
     EXPECT_EQ(pixels(image, 1, 3), pixels(image, 2, 3));
     EXPECT_EQ(pixels(image, 1, 3), pixels(image, 3, 3));
-    EXPECT_GT(painted(image, 1, 3).height(), metrics().height());
 
     // Too long for the cell: cut 2 pixels in from its right edge, or ended with an ellipsis.
     const QByteArray text = "Hallo Welt, wie geht es";
-    model().setDefaultColWidth(90);
     model().setDefaultRowHeight(20);
-    model().setCells(1, 2, text);
-    wrapCell(1, 2, T_Wordwrap::ww_none);
-    model().setCells(2, 2, text);
-    wrapCell(2, 2, T_Wordwrap::ww_ellipsis);
+    model().setDefaultColWidth(90);
+    model().setColWidths(3, 40);
+    put(1, 2, text, ww_none);
+    put(2, 2, text, ww_ellipsis);
     const int inner = grid->CellRect(2, 2).width() - 4;
     const QString elided = metrics().elidedText(QString::fromLatin1(text), Qt::ElideRight, inner);
     ASSERT_TRUE(elided.endsWith(QChar(0x2026)));
-    model().setCells(2, 3, toCp1252(elided));
+    put(2, 3, toCp1252(elided));
     // Lines hidden below the cell: the last line that shows ends in an ellipsis.
-    model().setCells(1, 4, "eins\r\nzwei\r\ndrei");
-    wrapCell(1, 4, T_Wordwrap::ww_ellipsis);
-    model().setCells(2, 4, "eins\x85");
+    put(1, 4, "eins\r\nzwei\r\ndrei", ww_ellipsis);
+    put(2, 4, "eins\x85");
+    // Wrapped lines that do not fit are cut at the bottom, 2 pixels in.
+    put(3, 2, "aaa bbb ccc ddd eee fff ggg", ww_wordwrap);
     image = snapshot();
-    const QRect cut = painted(image, 1, 2);
-    EXPECT_LE(cut.right(), grid->CellRect(1, 2).right() - 2);
-    EXPECT_GE(cut.right(), grid->CellRect(1, 2).right() - 4) << "drawn right up to the cut";
+    EXPECT_THAT(roomLeft(image, 1, 2).x(), between(2, 4)) << "drawn right up to the cut";
     EXPECT_EQ(pixels(image, 2, 2), pixels(image, 2, 3));
     EXPECT_NE(pixels(image, 1, 2), pixels(image, 2, 2));
     EXPECT_EQ(pixels(image, 1, 4), pixels(image, 2, 4));
-
-    // Wrapped lines that do not fit are cut at the bottom, 2 pixels in.
-    model().setCells(3, 2, "aaa bbb ccc ddd eee fff ggg");
-    wrapCell(3, 2, T_Wordwrap::ww_wordwrap);
-    model().setColWidths(3, 40);
-    image = snapshot();
-    const QRect wrapped = painted(image, 3, 2);
-    EXPECT_LE(wrapped.bottom(), grid->CellRect(3, 2).bottom() - 2);
-    EXPECT_GT(wrapped.height(), metrics().height() / 2);
+    EXPECT_GE(roomLeft(image, 3, 2).y(), 2);
+    EXPECT_GT(painted(image, 3, 2).height(), metrics().height() / 2);
 }
 
 TEST_F(CellDrawing, AnAmpersandIsDrawnAsItselfAndUnderlinesNothing) {
-    model().setCells(1, 2, "a&b");
-    model().setCells(2, 2, "ab");
+    put(1, 2, "a&b");
+    put(2, 2, "ab");
     const QImage image = snapshot();
     const QRect withAmpersand = painted(image, 1, 2);
     const QRect without = painted(image, 2, 2);
     EXPECT_GE(withAmpersand.width(), without.width() + metrics().horizontalAdvance('&') - 2);
-    EXPECT_EQ(withAmpersand.bottom() - grid->CellRect(1, 2).top(),
-              without.bottom() - grid->CellRect(2, 2).top())
-        << "no underline below the b";
+    EXPECT_EQ(withAmpersand.bottom(), without.bottom()) << "no underline below the b";
 }
 
-TEST_F(CellDrawing, SelectionColoursFollowDrawSelectionAndTheFocusedCellRule) {
+TEST_F(CellDrawing, SelectionColoursFollowDrawSelectionTheFocusedCellRuleAndBrushStyles) {
     model().setSelection({1, 2, 2, 3});
     const QColor highlight = role(QPalette::Highlight);
     const QColor base = role(QPalette::Base);
@@ -143,33 +136,27 @@ TEST_F(CellDrawing, SelectionColoursFollowDrawSelectionAndTheFocusedCellRule) {
     EXPECT_EQ(colourAt(image, 2, 3), base) << "the focused cell keeps its colours";
 
     grid->setOptions(grid->Options() | goDrawFocusSelected);
-    EXPECT_EQ(colourAt(snapshot(), 2, 3), highlight);
-
     model().SelectedColorRow(2, clLime);
     model().ColorCell(2, 2, clYellow);
     model().BrushCell(2, 2)->setStyle(TBrushStyle::bsClear);
+    model().ColorCell(2, 4, clRed);
+    model().ColorCell(3, 4, clRed);
+    model().BrushCell(3, 4)->setStyle(TBrushStyle::bsCross);
     image = snapshot();
+    EXPECT_EQ(colourAt(image, 2, 3), highlight) << "goDrawFocusSelected";
     EXPECT_EQ(colourAt(image, 1, 2), QColor(Qt::green)) << "the row's selected brush";
     EXPECT_EQ(colourAt(image, 2, 2), QColor(Qt::green)) << "whatever its own brush";
+    EXPECT_EQ(pixelsUnlike(image, inside(2, 4), Qt::red), 0) << "solid";
+    const QRect hatched = inside(3, 4).intersected(grid->viewport()->rect());
+    EXPECT_THAT(pixelsUnlike(image, hatched, Qt::red),
+                AllOf(Ge(1), Le(hatched.width() * hatched.height() - 1)))
+        << "red hatch lines";
 
     grid->setDrawSelection(false);
     image = snapshot();
     EXPECT_EQ(colourAt(image, 1, 2), base) << "selected cells look like the others";
     EXPECT_EQ(colourAt(image, 1, 3), base);
     EXPECT_NE(colourAt(image, 2, 2), QColor(Qt::yellow)) << "a clear brush fills nothing";
-}
-
-TEST_F(CellDrawing, TheBrushStyleDecidesHowACellIsFilled) {
-    model().ColorCell(2, 3, clRed);
-    model().ColorCell(3, 3, clRed);
-    model().BrushCell(3, 3)->setStyle(TBrushStyle::bsCross);
-    const QImage image = snapshot();
-    const QRect solid = inside(2, 3);
-    EXPECT_EQ(pixelsUnlike(image, solid, Qt::red), 0);
-    const QRect hatched = inside(3, 3).intersected(grid->viewport()->rect());
-    const int notRed = pixelsUnlike(image, hatched, Qt::red);
-    EXPECT_GT(notRed, 0);
-    EXPECT_LT(notRed, hatched.width() * hatched.height()) << "red hatch lines";
 }
 
 struct DrawCall {
@@ -219,7 +206,7 @@ TEST_F(DrawHandler, WithoutDefaultDrawingTheHandlerFindsTheCanvasPreparedAndNoth
     model().ColorCell(2, 2, clYellow);
     model().FontCell(2, 2)->setHeight(-17);
     model().FontCell(2, 2)->setColor(clBlue);
-    model().setCells(2, 2, "WWW");
+    put(2, 2, "WWW");
     model().setSelection({1, 3, 2, 4});
     grid->setDefaultDrawing(false);
 
@@ -232,32 +219,31 @@ TEST_F(DrawHandler, WithoutDefaultDrawingTheHandlerFindsTheCanvasPreparedAndNoth
     EXPECT_TRUE(selected.state.testFlag(gdSelected));
     EXPECT_EQ(selected.brush, grid->palette().color(QPalette::Highlight));
     EXPECT_EQ(selected.pen, QColor(Qt::white));
-
-    const QImage image = snapshot();
-    EXPECT_EQ(pixelsUnlike(image, inside(2, 2), role(QPalette::Base)), 0) << "no fill and no text";
+    EXPECT_EQ(pixelsUnlike(snapshot(), inside(2, 2), role(QPalette::Base)), 0)
+        << "no fill and no text";
 }
 
 TEST_F(DrawHandler, TheTextRectangleIsInsetAndReachesIntoGridLinesThatAreNotDrawn) {
     grid->setGridLineWidth(3);
-    DrawCall call = callFor(2, 2);
-    EXPECT_EQ(call.rect, call.cellRect.adjusted(2, 2, -2, -2));
-
-    grid->setOptions(grid->Options() & ~TGridOptions(goVertLine));
-    call = callFor(2, 2);
-    EXPECT_EQ(call.rect, call.cellRect.adjusted(2, 2, -2, 3 - 2))
-        << "without vertical lines the bottom edge moves";
-
-    grid->setOptions((grid->Options() | goVertLine) & ~TGridOptions(goHorzLine));
-    call = callFor(2, 2);
-    EXPECT_EQ(call.rect, call.cellRect.adjusted(2, 2, 3 - 2, -2))
-        << "without horizontal lines the right edge moves";
-
-    grid->setOptions(defaultGridOptions & ~TGridOptions(goFixedVertLine));
-    call = callFor(2, 0);
-    EXPECT_TRUE(call.state.testFlag(gdFixed));
-    EXPECT_EQ(call.rect, call.cellRect.adjusted(2, 2, -2, 3 - 2));
-    call = callFor(2, 2);
-    EXPECT_EQ(call.rect, call.cellRect.adjusted(2, 2, -2, -2));
+    // {options, cell, how far the right and bottom edges reach past the 2-pixel inset}
+    const struct {
+        TGridOptions options;
+        GridCell cell;
+        QPoint reach;
+    } rows[] = {
+        {defaultGridOptions, {2, 2}, {0, 0}},
+        {defaultGridOptions & ~TGridOptions(goVertLine), {2, 2}, {0, 3}},
+        {defaultGridOptions & ~TGridOptions(goHorzLine), {2, 2}, {3, 0}},
+        {defaultGridOptions & ~TGridOptions(goFixedVertLine), {2, 0}, {0, 3}},
+        {defaultGridOptions & ~TGridOptions(goFixedVertLine), {2, 2}, {0, 0}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.options.toInt() << " at " << row.cell.row);
+        grid->setOptions(row.options);
+        const DrawCall call = callFor(row.cell.col, row.cell.row);
+        EXPECT_EQ(call.rect, call.cellRect.adjusted(2, 2, row.reach.x() - 2, row.reach.y() - 2));
+        EXPECT_EQ(call.state.testFlag(gdFixed), row.cell.row == 0);
+    }
 }
 
 TEST_F(CellDrawing, FixedCellsKeepTheFixedFontWhenTheWindowsFontChanges) {
@@ -265,13 +251,11 @@ TEST_F(CellDrawing, FixedCellsKeepTheFixedFontWhenTheWindowsFontChanges) {
     large.setPixelSize(22);
     window->setFont(large);
     model().setDefaultRowHeight(40);
-    model().setCells(2, 0, "Hb");
-    model().setCells(2, 2, "Hb");
+    put(2, 0, "Hb");
+    put(2, 2, "Hb");
     const QImage image = snapshot();
-    const int header = painted(image, 2, 0).height();
-    const int cell = painted(image, 2, 2).height();
-    EXPECT_GT(header, 0);
-    EXPECT_GT(cell, header + 5);
+    EXPECT_GT(painted(image, 2, 0).height(), 0);
+    EXPECT_GT(painted(image, 2, 2).height(), painted(image, 2, 0).height() + 5);
 }
 
 // Counts the paints of a widget.

@@ -44,19 +44,6 @@ protected:
     }
 };
 
-TEST_F(CellHints, ACellsHintShowsSixPixelsBelowItsLowerLeftCorner) {
-    restOn(2, 3);
-    ASSERT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Hinweis ä"));
-    ASSERT_NE(tipLabel(), nullptr);
-    EXPECT_EQ(tipLabel()->pos(), belowCell(2, 3));
-}
-
-TEST_F(CellHints, ACellWithoutHintShowsNoHintNotEvenTheControls) {
-    restOn(1, 3);
-    EXPECT_FALSE(QToolTip::isVisible()) << QToolTip::text().toStdString();
-}
-
 TEST_F(CellHints, TheHandlerSeesTheCellAndMayChangeTextPlaceOrForbidTheHint) {
     GridCell asked;
     bool allow = true;
@@ -82,10 +69,13 @@ TEST_F(CellHints, TheHandlerSeesTheCellAndMayChangeTextPlaceOrForbidTheHint) {
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
-TEST_F(CellHints, TheHintGoesWhenTheMouseReachesAnotherCell) {
+TEST_F(CellHints, EachCellShowsItsOwnHintSixPixelsBelowItsLowerLeftCornerOrNone) {
     model().setHintCell(3, 3, "drei");
     restOn(2, 3);
     ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Hinweis ä"));
+    ASSERT_NE(tipLabel(), nullptr);
+    EXPECT_EQ(tipLabel()->pos(), belowCell(2, 3));
     QTest::mouseMove(client(), centre(2, 3) + QPoint(5, 2));
     QTest::qWait(400);
     EXPECT_TRUE(QToolTip::isVisible()) << "still on the same cell";
@@ -93,6 +83,12 @@ TEST_F(CellHints, TheHintGoesWhenTheMouseReachesAnotherCell) {
     QTRY_VERIFY(!QToolTip::isVisible());
     restOn(3, 3);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("drei"));
+
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    restOn(1, 3);
+    EXPECT_FALSE(QToolTip::isVisible())
+        << "not even the control's: " << QToolTip::text().toStdString();
 }
 
 TEST_F(CellHints, WithoutCellHintsTheControlsHintShowsInTheGridsTooltipColours) {

@@ -18,25 +18,11 @@ protected:
     int lastWidth() { return model().ColWidths(1); }
 };
 
-TEST_F(LastColumn, FillsTheClientWidthLessOnePixelPerColumnForTheLines) {
+TEST_F(LastColumn, FillsTheClientWidthLessOnePixelPerColumnForTheLinesWhenItsTriggersCome) {
     ASSERT_EQ(grid->viewport()->width(), 300);
     EXPECT_EQ(lastWidth(), 50) << "nothing adjusts while the option is off";
     grid->setAutoAdjustLastCol(true);
     EXPECT_EQ(lastWidth(), 300 - 65 - 2);
-
-    grid->setGridLineWidth(2);
-    EXPECT_EQ(lastWidth(), 300 - 65 - 4);
-    grid->resize(400, 150);
-    EXPECT_EQ(lastWidth(), 400 - 65 - 4) << "after the grid's size changed";
-
-    grid->setOptions(grid->Options() & ~TGridOptions(goVertLine | goFixedVertLine));
-    model().setColWidths(1, 10);
-    grid->setAutoAdjustLastCol(true);
-    EXPECT_EQ(lastWidth(), 400 - 65) << "no vertical lines, no room for them";
-}
-
-TEST_F(LastColumn, AdjustsOnlyWhenItsTriggersComeAndOnlyWhileThereIsRoom) {
-    grid->setAutoAdjustLastCol(true);
     model().setColWidths(0, 100);
     EXPECT_EQ(lastWidth(), 300 - 65 - 2) << "a width set by the program is no trigger";
     grid->setGridLineWidth(1);
@@ -44,7 +30,17 @@ TEST_F(LastColumn, AdjustsOnlyWhenItsTriggersComeAndOnlyWhileThereIsRoom) {
     click(0, 3);
     EXPECT_EQ(lastWidth(), 300 - 100 - 2) << "after a mouse button is let go";
 
-    model().setColWidths(0, 300);
+    grid->setGridLineWidth(2);
+    EXPECT_EQ(lastWidth(), 300 - 100 - 4);
+    grid->resize(400, 150);
+    EXPECT_EQ(lastWidth(), 400 - 100 - 4) << "after the grid's size changed";
+
+    grid->setOptions(grid->Options() & ~TGridOptions(goVertLine | goFixedVertLine));
+    model().setColWidths(1, 10);
+    grid->setAutoAdjustLastCol(true);
+    EXPECT_EQ(lastWidth(), 400 - 100) << "no vertical lines, no room for them";
+
+    model().setColWidths(0, 400);
     model().setColWidths(1, 77);
     grid->setAutoAdjustLastCol(true);
     EXPECT_EQ(lastWidth(), 77) << "the other columns fill the client area already";

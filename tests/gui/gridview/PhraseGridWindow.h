@@ -32,8 +32,10 @@ protected:
     // Runs what the last input posted (the edit notifications).
     static void settle() { QCoreApplication::processEvents(); }
 
-    // Word wrap is set per cell only by form data: a cell-layer entry that says so.
-    void wrapCell(int col, int row, T_Wordwrap wrap) {
+    // The text of a cell and its word wrap, which only form data sets per cell (ww_default:
+    // not set here).
+    void put(int col, int row, const QByteArray& text, T_Wordwrap wrap = T_Wordwrap::ww_default) {
+        model().setCells(col, row, text);
         if (TCellProperties* entry = model().Entry(PropertyLayer::Cell, col, row)) {
             entry->setWordwrap(wrap);
             return;

@@ -29,33 +29,32 @@ protected:
     std::unique_ptr<PhraseGridModel> grid;
 };
 
+// Each walk starts at its first cell.
 struct Walk {
     T_nextcell direction;
-    GridCell from;
+    GridCell first;
     GridCell next;
     GridCell lineStart; // from the last cell of a line into the next line
     GridCell wrapped;
     GridCell last; // the last cell of the traversal
-    GridCell first;
 };
 
 TEST_F(Traversal, EachDirectionStepsAlongItsLineThenOnToTheNextLine) {
     const Walk walks[] = {
-        {nc_rightdown, {1, 1}, {2, 1}, {3, 1}, {1, 2}, {3, 3}, {1, 1}},
-        {nc_downright, {1, 1}, {1, 2}, {1, 3}, {2, 1}, {3, 3}, {1, 1}},
-        {nc_leftdown, {3, 1}, {2, 1}, {1, 1}, {3, 2}, {1, 3}, {3, 1}},
-        {nc_downleft, {3, 1}, {3, 2}, {3, 3}, {2, 1}, {1, 3}, {3, 1}},
-        {nc_leftup, {3, 3}, {2, 3}, {1, 3}, {3, 2}, {1, 1}, {3, 3}},
-        {nc_upleft, {3, 3}, {3, 2}, {3, 1}, {2, 3}, {1, 1}, {3, 3}},
-        {nc_rightup, {1, 3}, {2, 3}, {3, 3}, {1, 2}, {3, 1}, {1, 3}},
-        {nc_upright, {1, 3}, {1, 2}, {1, 1}, {2, 3}, {3, 1}, {1, 3}},
+        {nc_rightdown, {1, 1}, {2, 1}, {3, 1}, {1, 2}, {3, 3}},
+        {nc_downright, {1, 1}, {1, 2}, {1, 3}, {2, 1}, {3, 3}},
+        {nc_leftdown, {3, 1}, {2, 1}, {1, 1}, {3, 2}, {1, 3}},
+        {nc_downleft, {3, 1}, {3, 2}, {3, 3}, {2, 1}, {1, 3}},
+        {nc_leftup, {3, 3}, {2, 3}, {1, 3}, {3, 2}, {1, 1}},
+        {nc_upleft, {3, 3}, {3, 2}, {3, 1}, {2, 3}, {1, 1}},
+        {nc_rightup, {1, 3}, {2, 3}, {3, 3}, {1, 2}, {3, 1}},
+        {nc_upright, {1, 3}, {1, 2}, {1, 1}, {2, 3}, {3, 1}},
     };
     for (const Walk& walk : walks) {
         SCOPED_TRACE(static_cast<int>(walk.direction));
-        EXPECT_EQ(step(walk.from, walk.direction), walk.next);
+        EXPECT_EQ(step(walk.first, walk.direction), walk.next);
         EXPECT_EQ(step(walk.lineStart, walk.direction), walk.wrapped);
         EXPECT_EQ(FirstCellOf(*grid, walk.direction), walk.first);
-        EXPECT_EQ(walk.first, walk.from) << "a walk starts where its first cell is";
 
         EXPECT_EQ(step(walk.last, walk.direction, lc_stop), GridCell{});
         EXPECT_EQ(step(walk.last, walk.direction, lc_first), walk.first);
@@ -66,7 +65,7 @@ TEST_F(Traversal, EachDirectionStepsAlongItsLineThenOnToTheNextLine) {
 
         // Backwards the same cells come in the opposite order.
         const T_nextcell back = OppositeDirection(walk.direction);
-        EXPECT_EQ(step(walk.next, back), walk.from);
+        EXPECT_EQ(step(walk.next, back), walk.first);
         EXPECT_EQ(step(walk.wrapped, back), walk.lineStart);
         EXPECT_EQ(OppositeDirection(back), walk.direction);
     }
