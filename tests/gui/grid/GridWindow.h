@@ -50,6 +50,12 @@ protected:
     void click(int col, int row, Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(client(), Qt::LeftButton, modifiers, centre(col, row));
     }
+    // A double-click as the platform delivers it: a click, then the double-click press.
+    void doubleClick(int col, int row) {
+        click(col, row);
+        QTest::mouseDClick(client(), Qt::LeftButton, {}, centre(col, row));
+        QTest::mouseRelease(client(), Qt::LeftButton, {}, centre(col, row));
+    }
     void drag(QPoint from, QPoint to) {
         QTest::mousePress(client(), Qt::LeftButton, {}, from);
         QTest::mouseMove(client(), to);
