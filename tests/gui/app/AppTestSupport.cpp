@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -120,6 +119,12 @@ TfMain& AppTest::start() {
     return *fMain;
 }
 
+TfMain& AppTest::startWith(const SettingsLines& settings) {
+    writePhraseFiles();
+    writeSettings(settings);
+    return start();
+}
+
 void AppTest::show() {
     fMain->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(fMain.get()));
@@ -138,10 +143,6 @@ PhraseGridModel& AppTest::model(int page) const {
     return fMain->grd[page]->model();
 }
 
-QString AppTest::previewText() const {
-    return fMain->Memo1->toPlainText();
-}
-
 std::vector<MessageBoxRequest> AppTest::boxesOf(MessageBoxRequest::Kind kind) const {
     std::vector<MessageBoxRequest> found;
     for (const MessageBoxRequest& box : boxes) {
@@ -150,4 +151,13 @@ std::vector<MessageBoxRequest> AppTest::boxesOf(MessageBoxRequest::Kind kind) co
         }
     }
     return found;
+}
+
+std::vector<QString> AppTest::errorTexts() const {
+    std::vector<QString> texts;
+    for (const MessageBoxRequest& box : boxesOf(MessageBoxRequest::Error)) {
+        EXPECT_EQ(box.caption, QStringLiteral("Quipsender"));
+        texts.push_back(box.text);
+    }
+    return texts;
 }
