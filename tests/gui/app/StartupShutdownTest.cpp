@@ -4,6 +4,7 @@
 #include "InplaceEdit.h"
 #include "MainWindowFont.h"
 #include "PhraseGrid.h"
+#include "TfHelp.h"
 #include "TfOptionen.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
 
 namespace {
 
@@ -142,6 +144,10 @@ TEST_F(StartupTest, AMissingHelpFileIsReportedAndTheProgramStartsNormally) {
     EXPECT_EQ(errorTexts(), std::vector<QString>{cannotOpen("Help.rtf")});
     EXPECT_EQ(main.TargetTitle(), "Schnapsen - Chat");
     show();
+    // Reported once, at start: the help command shows an empty viewer.
+    main.Hilfe2->trigger();
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(main.dialogs().help->RichEdit1->document()->isEmpty());
     ASSERT_TRUE(close());
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("Help.rtf"))) << "nothing writes it";
 }
