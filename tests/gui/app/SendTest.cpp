@@ -13,9 +13,7 @@ namespace {
 class SendTest : public AppTest {
 protected:
     void SetUp() override {
-        writePhraseFiles();
-        writeSettings(changed(completeSettings(), "SendEnter", "0"));
-        start();
+        startWith(completeSettings());
         show();
     }
     void typeIntoPreview(const QString& text) { fMain->Memo1->setPlainText(text); }
