@@ -94,13 +94,9 @@ void AppTest::writeSettings(const SettingsLines& lines) {
     writeFile(settingsFile(), text);
 }
 
-QByteArray AppTest::setting(const QByteArray& key) {
-    return ProfileFile(settingsFile()).readString("Options", key);
-}
-
-bool AppTest::hasSetting(const QByteArray& key) {
-    const ProfileFile settings(settingsFile());
-    return settings.readString("Options", key, "\x01") != "\x01";
+std::optional<QByteArray> AppTest::setting(const QByteArray& key) {
+    const QByteArray value = ProfileFile(settingsFile()).readString("Options", key, "\x01");
+    return value == "\x01" ? std::nullopt : std::optional(value);
 }
 
 TfMain& AppTest::start() {

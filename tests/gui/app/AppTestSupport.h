@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -49,8 +50,8 @@ protected:
     // The settings file, named after the running executable as the program names it.
     static QString settingsFile();
     static void writeSettings(const SettingsLines& lines);
-    static QByteArray setting(const QByteArray& key);
-    static bool hasSetting(const QByteArray& key);
+    // A key of the settings file; none when the key is not there.
+    static std::optional<QByteArray> setting(const QByteArray& key);
 
     // Makes the program's windows (start-up reading runs), without showing them.
     TfMain& start();

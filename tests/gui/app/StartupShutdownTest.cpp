@@ -86,9 +86,9 @@ TEST_F(StartupTest, WithoutASettingsFileTheFirstStartAsksAndCloseWritesTheFile) 
     EXPECT_EQ(setting("PosTop"), QByteArray::number(outer.left()));
     EXPECT_EQ(setting("PosLeft"), QByteArray::number(outer.top()));
     EXPECT_EQ(setting("GridHeight4"), "50");
-    EXPECT_FALSE(hasSetting("FontSize"));
-    EXPECT_FALSE(hasSetting("FirstExecution"));
-    EXPECT_FALSE(hasSetting("ZielFenster"));
+    EXPECT_EQ(setting("FontSize"), std::nullopt);
+    EXPECT_EQ(setting("FirstExecution"), std::nullopt);
+    EXPECT_EQ(setting("ZielFenster"), std::nullopt);
     EXPECT_TRUE(
         readFile(QStringLiteral("Gitter_2.txt")).startsWith("p2 r0\t\r\np2 r1\t\r\np2 r2\t\r\n"));
 }
@@ -169,7 +169,6 @@ TEST_F(StartupTest, MissingKeysAreReportedIfNumbersAndTheRestIsAppliedAndWritten
     EXPECT_EQ(setting("PosLeft"), "50");
     EXPECT_EQ(setting("Width"), "400");
     EXPECT_EQ(setting("Height"), "500");
-    EXPECT_TRUE(hasSetting("TabSheet3Name"));
     EXPECT_EQ(setting("TabSheet3Name"), QByteArray());
 }
 
@@ -195,18 +194,11 @@ TEST_F(StartupTest, APlacementOffEveryScreenIsMovedOntoThePrimaryScreen) {
     EXPECT_EQ(main.frameGeometry().size(), QSize(400, 500));
 }
 
-TEST_F(StartupTest, APhraseFileThatExistsButFailedToLoadIsNotOverwrittenUnlessChanged) {
-    startWithout("Gitter_2.txt", true);
+// The text of an open editor counts as a change; a page that failed to load and was not
+// changed is left as it is.
+TEST_F(StartupTest, CloseSavesChangedPagesWithTheOpenEditorAndNoOther) {
+    TfMain& main = startWithout("Gitter_2.txt", true);
     EXPECT_EQ(errorTexts(), std::vector<QString>{cannotOpen("Gitter_2.txt")});
-    show();
-    model(0).setCells(0, 0, "neu");
-    ASSERT_TRUE(close());
-    EXPECT_TRUE(QFileInfo(QStringLiteral("Gitter_2.txt")).isDir());
-    EXPECT_TRUE(readFile(QStringLiteral("Gitter_1.txt")).startsWith("neu\t\r\n"));
-}
-
-TEST_F(StartupTest, CloseSavesTheTextOfAnOpenEditor) {
-    TfMain& main = startWith(completeSettings());
     show();
     TPhraseGrid& grid = *main.grd[0];
     grid.setFocus();
@@ -215,6 +207,7 @@ TEST_F(StartupTest, CloseSavesTheTextOfAnOpenEditor) {
     ASSERT_NE(grid.InplaceEditor(), nullptr);
     QTest::keyClicks(grid.InplaceEditor(), QStringLiteral("getippt"));
     ASSERT_TRUE(close());
+    EXPECT_TRUE(QFileInfo(QStringLiteral("Gitter_2.txt")).isDir());
     EXPECT_TRUE(readFile(QStringLiteral("Gitter_1.txt")).startsWith("p1 r0\t\r\ngetippt\t\r\n"));
 }
 
