@@ -49,7 +49,7 @@ bool centredOnScreen(const QWidget& window) {
 } // namespace
 
 TEST_F(HelpTest, TheTextIsReadOnceWhenTheWindowIsMadeAndShownReadOnlyCentred) {
-    writeFile(pathOf(QStringLiteral("Help.rtf")),
+    writeFile(QStringLiteral("Help.rtf"),
               "{\\rtf1\\ansi{\\b Erste Schritte}\\par Doppelklick kopiert \\'e4hnlich.\\par}");
     TfHelp help;
     const QTextDocument& document = *help.RichEdit1->document();
@@ -60,7 +60,7 @@ TEST_F(HelpTest, TheTextIsReadOnceWhenTheWindowIsMadeAndShownReadOnlyCentred) {
     EXPECT_EQ(help.RichEdit1->viewport()->palette().color(QPalette::Base), infoBackground());
 
     // Changed while the program runs: no effect.
-    writeFile(pathOf(QStringLiteral("Help.rtf")), "{\\rtf1 Etwas ganz anderes}");
+    writeFile(QStringLiteral("Help.rtf"), "{\\rtf1 Etwas ganz anderes}");
     help.show();
     EXPECT_EQ(help.frameGeometry().size(), QSize(622, 542));
     EXPECT_TRUE(centredOnScreen(help));
@@ -71,8 +71,8 @@ TEST_F(HelpTest, TheTextIsReadOnceWhenTheWindowIsMadeAndShownReadOnlyCentred) {
     EXPECT_EQ(help.geometry(), QRect(10, 10, 300, 200));
     EXPECT_TRUE(document.toPlainText().startsWith(QStringLiteral("Erste Schritte")));
 
-    QFile::remove(pathOf(QStringLiteral("Help.rtf")));
-    QFile::copy(QStringLiteral(QUIP_DEFAULTS_DIR "/Help.rtf"), pathOf(QStringLiteral("Help.rtf")));
+    QFile::remove(QStringLiteral("Help.rtf"));
+    QFile::copy(QStringLiteral(QUIP_DEFAULTS_DIR "/Help.rtf"), QStringLiteral("Help.rtf"));
     TfHelp shipped;
     EXPECT_GT(shipped.RichEdit1->document()->characterCount(), 500);
     EXPECT_EQ(shipped.RichEdit1->textCursor().position(), 0);
