@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -95,13 +94,9 @@ void AppTest::writeSettings(const SettingsLines& lines) {
     writeFile(settingsFile(), text);
 }
 
-QByteArray AppTest::setting(const QByteArray& key) {
-    return ProfileFile(settingsFile()).readString("Options", key);
-}
-
-bool AppTest::hasSetting(const QByteArray& key) {
-    const ProfileFile settings(settingsFile());
-    return settings.readString("Options", key, "\x01") != "\x01";
+std::optional<QByteArray> AppTest::setting(const QByteArray& key) {
+    const QByteArray value = ProfileFile(settingsFile()).readString("Options", key, "\x01");
+    return value == "\x01" ? std::nullopt : std::optional(value);
 }
 
 TfMain& AppTest::start() {
@@ -118,6 +113,12 @@ TfMain& AppTest::start() {
     desk = platform.get();
     fMain->setSendingPlatform(std::move(platform));
     return *fMain;
+}
+
+TfMain& AppTest::startWith(const SettingsLines& settings) {
+    writePhraseFiles();
+    writeSettings(settings);
+    return start();
 }
 
 void AppTest::show() {
@@ -138,10 +139,6 @@ PhraseGridModel& AppTest::model(int page) const {
     return fMain->grd[page]->model();
 }
 
-QString AppTest::previewText() const {
-    return fMain->Memo1->toPlainText();
-}
-
 std::vector<MessageBoxRequest> AppTest::boxesOf(MessageBoxRequest::Kind kind) const {
     std::vector<MessageBoxRequest> found;
     for (const MessageBoxRequest& box : boxes) {
@@ -150,4 +147,13 @@ std::vector<MessageBoxRequest> AppTest::boxesOf(MessageBoxRequest::Kind kind) co
         }
     }
     return found;
+}
+
+std::vector<QString> AppTest::errorTexts() const {
+    std::vector<QString> texts;
+    for (const MessageBoxRequest& box : boxesOf(MessageBoxRequest::Error)) {
+        EXPECT_EQ(box.caption, QStringLiteral("Quipsender"));
+        texts.push_back(box.text);
+    }
+    return texts;
 }

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -49,19 +50,22 @@ protected:
     // The settings file, named after the running executable as the program names it.
     static QString settingsFile();
     static void writeSettings(const SettingsLines& lines);
-    static QByteArray setting(const QByteArray& key);
-    static bool hasSetting(const QByteArray& key);
+    // A key of the settings file; none when the key is not there.
+    static std::optional<QByteArray> setting(const QByteArray& key);
 
     // Makes the program's windows (start-up reading runs), without showing them.
     TfMain& start();
+    // The same after writing the seven phrase files and these settings.
+    TfMain& startWith(const SettingsLines& settings);
     // Shows the main window and lets its first showing run (the first-run question).
     void show();
     // Closes the main window; whether the program ended.
     bool close();
 
     PhraseGridModel& model(int page) const;
-    QString previewText() const;
     std::vector<MessageBoxRequest> boxesOf(MessageBoxRequest::Kind kind) const;
+    // The texts of the error boxes, each checked for the program's caption.
+    std::vector<QString> errorTexts() const;
 
     std::unique_ptr<TfMain> fMain;
     RecordingPlatform* desk = nullptr;

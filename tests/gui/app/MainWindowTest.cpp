@@ -25,9 +25,7 @@ namespace {
 class MainWindowTest : public AppTest {
 protected:
     void SetUp() override {
-        writePhraseFiles();
-        writeSettings(completeSettings());
-        start();
+        startWith(completeSettings());
         for (int row = 0; row < 12; ++row) {
             model(0).setCells(0, row, "a" + QByteArray::number(row));
             model(1).setCells(0, row, "b" + QByteArray::number(row));
@@ -60,20 +58,6 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowTest, TheGridsComeFromTheirDesignsAndTheSettings) {
-    for (int page = 0; page < TfMain::kPageCount; ++page) {
-        const PhraseGridModel& m = model(page);
-        const bool smileys = page == TfMain::kSmileysPage;
-        EXPECT_EQ(m.ColCount(), smileys ? 2 : 1);
-        EXPECT_EQ(m.FixedRows(), smileys ? 1 : 0);
-        EXPECT_TRUE(m.EffectiveEditable(0, 1));
-        EXPECT_EQ(m.DefaultRowHeight(), 21 + page);
-    }
-    EXPECT_EQ(model(3).EffectiveAlignment(0, 0), TMyAlign::alCenter);
-    // The header row keeps its own height only until the settings give the page its rows.
-    EXPECT_EQ(model(3).RowHeights(0), 24);
-}
-
 TEST_F(MainWindowTest, ColumnWidthsFollowThePageControl) {
     const int width = fMain->PageControl1->width();
     EXPECT_EQ(model(0).DefaultColWidth(), width - 10);
@@ -89,22 +73,20 @@ TEST_F(MainWindowTest, ColumnWidthsFollowThePageControl) {
     EXPECT_EQ(model(3).ColWidths(1), width - 60);
 }
 
-TEST_F(MainWindowTest, BeforeAnyPressTheRowCommandsUseRowZero) {
+TEST_F(MainWindowTest, TheRowCommandsUseThePressedRowNotTheCurrentOneOnTheActivePage) {
+    // Before any press: row 0, which on the Smileys page is the header, so nothing is
+    // deleted there and inserting goes below it.
     EXPECT_EQ(fMain->PressedRow(), 0);
-    fMain->ak1->trigger();
-    EXPECT_EQ(column(0, 3), "a1 a2 a3");
-
-    // On the Smileys page row 0 is the header: nothing to delete, and inserting goes below.
     fMain->PageControl1->setCurrentIndex(TfMain::kSmileysPage);
     fMain->aktuelleZeilelschen1->trigger();
-    EXPECT_EQ(model(3).Cells(1, 1), "lacht");
     fMain->Zeileeinfgen1->trigger();
     EXPECT_EQ(model(3).Cells(1, 0), "Name");
     EXPECT_EQ(model(3).Cells(1, 1), "");
     EXPECT_EQ(model(3).Cells(1, 2), "lacht");
-}
+    fMain->PageControl1->setCurrentIndex(0);
+    fMain->ak1->trigger();
+    EXPECT_EQ(column(0, 3), "a1 a2 a3");
 
-TEST_F(MainWindowTest, TheRowCommandsUseThePressedRowNotTheCurrentOneOnTheActivePage) {
     press(0, centre(0, 0, 5));
     EXPECT_EQ(fMain->PressedRow(), 5);
     for (int step = 0; step < 3; ++step) {
@@ -113,7 +95,7 @@ TEST_F(MainWindowTest, TheRowCommandsUseThePressedRowNotTheCurrentOneOnTheActive
     EXPECT_EQ(model(0).Row(), 8);
     EXPECT_EQ(fMain->PressedRow(), 5);
     fMain->ak1->trigger();
-    EXPECT_EQ(column(0, 7), "a0 a1 a2 a3 a4 a6 a7");
+    EXPECT_EQ(column(0, 6), "a1 a2 a3 a4 a5 a7");
 
     // Another page by its tab: the pressed row stays, the page's grid changes.
     fMain->PageControl1->setCurrentIndex(1);
@@ -121,7 +103,7 @@ TEST_F(MainWindowTest, TheRowCommandsUseThePressedRowNotTheCurrentOneOnTheActive
     EXPECT_EQ(column(1, 7), "b0 b1 b2 b3 b4 b6 b7");
     fMain->Zeileeinfgen2->trigger();
     EXPECT_EQ(column(1, 7), "b0 b1 b2 b3 b4  b6");
-    EXPECT_EQ(model(0).Cells(0, 5), "a6");
+    EXPECT_EQ(model(0).Cells(0, 5), "a7");
 }
 
 TEST_F(MainWindowTest, APressOffTheCellsGivesMinusOne) {
@@ -153,12 +135,12 @@ TEST_F(MainWindowTest, ADoubleClickAppendsTheCurrentCellAndABlank) {
     model(0).setCells(0, 3, "zwei\r\nZeilen");
     doubleClick(0, centre(0, 0, 0));
     doubleClick(0, centre(0, 0, 1));
-    EXPECT_EQ(previewText(), QStringLiteral("A B "));
+    EXPECT_EQ(fMain->Memo1->toPlainText(), QStringLiteral("A B "));
     doubleClick(0, centre(0, 0, 2));
-    EXPECT_EQ(previewText(), QStringLiteral("A B  "));
+    EXPECT_EQ(fMain->Memo1->toPlainText(), QStringLiteral("A B  "));
     fMain->Memo1->clear();
     doubleClick(0, centre(0, 0, 3));
-    EXPECT_EQ(previewText(), QStringLiteral("zwei\nZeilen "));
+    EXPECT_EQ(fMain->Memo1->toPlainText(), QStringLiteral("zwei\nZeilen "));
     EXPECT_FALSE(grid(0).EditorMode());
 
     // On the Smileys page a double-click on the header leaves the current cell where it is.
@@ -166,7 +148,7 @@ TEST_F(MainWindowTest, ADoubleClickAppendsTheCurrentCellAndABlank) {
     fMain->PageControl1->setCurrentIndex(TfMain::kSmileysPage);
     press(3, centre(3, 1, 2));
     doubleClick(3, centre(3, 0, 0));
-    EXPECT_EQ(previewText(), QStringLiteral("zwinkert "));
+    EXPECT_EQ(fMain->Memo1->toPlainText(), QStringLiteral("zwinkert "));
 }
 
 TEST_F(MainWindowTest, ShiftDelAndShiftInsAreRowCommandsWhereverTheFocusIs) {
@@ -223,9 +205,7 @@ TEST_F(MainWindowTest, EveryPageEditsCellsOverSeveralLines) {
 TEST_F(MainWindowTest, StayOnTopIsAWindowFlagThatKeepsThePlace) {
     TfMain& main = *fMain;
     const QRect place = main.frameGeometry();
-    EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     main.Stayontop1->trigger();
-    EXPECT_TRUE(main.Stayontop1->isChecked());
     EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&main));
     EXPECT_EQ(main.frameGeometry(), place);
@@ -237,32 +217,26 @@ TEST_F(MainWindowTest, StayOnTopIsAWindowFlagThatKeepsThePlace) {
 TEST_F(MainWindowTest, RenameAndRowHeightOpenBesideTheMainWindow) {
     TfMain& main = *fMain;
     const QRect outer = main.frameGeometry();
-    const QPoint expected(outer.left() + outer.width() / 2, outer.top() + 100);
 
     main.PageControl1->setCurrentIndex(2);
     main.Umbenennen2->trigger();
     TfRename& rename = *main.dialogs().rename;
     EXPECT_TRUE(rename.isVisible());
-    EXPECT_EQ(rename.frameGeometry().topLeft(), expected);
+    EXPECT_EQ(rename.frameGeometry().topLeft(),
+              QPoint(outer.left() + outer.width() / 2, outer.top() + 100));
     EXPECT_EQ(rename.Edit1->text(), QStringLiteral("Seite 3"));
     rename.Edit1->setText(QStringLiteral("Meine"));
     EXPECT_EQ(main.PageControl1->tabText(2), QStringLiteral("Meine"));
     rename.close();
 
-    QPoint placed;
-    int shown = -1;
+    // The row height dialog works on the active page's grid.
     inModalDialog = [&](QDialog& dialog) {
-        placed = dialog.frameGeometry().topLeft();
-        auto& rowHeight = static_cast<TfZeilenHoehe&>(dialog);
-        shown = rowHeight.SpinEdit1->value();
-        rowHeight.SpinEdit1->setValue(40);
+        static_cast<TfZeilenHoehe&>(dialog).SpinEdit1->setValue(40);
     };
     main.Zeilenhhe1->trigger();
     ASSERT_EQ(modalDialogs.size(), 1u);
     EXPECT_EQ(static_cast<QWidget*>(modalDialogs[0]),
               static_cast<QWidget*>(main.dialogs().rowHeight));
-    EXPECT_EQ(placed, expected);
-    EXPECT_EQ(shown, 23);
     EXPECT_EQ(model(2).DefaultRowHeight(), 40);
 
     main.Hilfe2->trigger();

@@ -13,9 +13,7 @@ namespace {
 class SendTest : public AppTest {
 protected:
     void SetUp() override {
-        writePhraseFiles();
-        writeSettings(changed(completeSettings(), "SendEnter", "0"));
-        start();
+        startWith(completeSettings());
         show();
     }
     void typeIntoPreview(const QString& text) { fMain->Memo1->setPlainText(text); }
@@ -29,14 +27,26 @@ protected:
         }
         return typed;
     }
-    std::vector<MessageBoxRequest> information() const {
-        return boxesOf(MessageBoxRequest::Information);
-    }
 };
 
 } // namespace
 
-TEST_F(SendTest, SendTypesThePreviewWithCrLfIntoTheTargetWindow) {
+TEST_F(SendTest, SendTypesThePreviewIntoTheTargetWindowOrTellsItIsMissing) {
+    const WindowHandle other = desk->openWindow("Anderes Programm");
+    typeIntoPreview(QStringLiteral("Hallo"));
+    fMain->btn_Send->click();
+    const auto told = boxesOf(MessageBoxRequest::Information);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].caption, QStringLiteral("Information"));
+    EXPECT_EQ(told[0].text, QStringLiteral("Zielfenster Schnapsen - Chat nicht vorhanden!"));
+    EXPECT_EQ(fMain->Memo1->toPlainText(), QStringLiteral("Hallo"));
+    // Send and clear clears all the same.
+    fMain->btn_SendAndClear->click();
+    EXPECT_EQ(boxesOf(MessageBoxRequest::Information).size(), 2u);
+    EXPECT_TRUE(fMain->Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(desk->received(other).empty());
+
+    boxes.clear();
     const WindowHandle chat = desk->openWindow("Schnapsen - Chat");
     typeIntoPreview(QStringLiteral("Grüß {dich} @all"));
     fMain->btn_Send->click();
@@ -54,22 +64,6 @@ TEST_F(SendTest, SendTypesThePreviewWithCrLfIntoTheTargetWindow) {
     typeIntoPreview(QStringLiteral("weg"));
     fMain->btn_Clear->click();
     EXPECT_TRUE(fMain->Memo1->toPlainText().isEmpty());
-}
-
-TEST_F(SendTest, AMissingTargetWindowIsToldAndSendAndClearStillClears) {
-    desk->openWindow("Anderes Programm");
-    typeIntoPreview(QStringLiteral("Hallo"));
-    fMain->btn_Send->click();
-    ASSERT_EQ(information().size(), 1u);
-    EXPECT_EQ(information()[0].caption, QStringLiteral("Information"));
-    EXPECT_EQ(information()[0].text,
-              QStringLiteral("Zielfenster Schnapsen - Chat nicht vorhanden!"));
-    EXPECT_EQ(fMain->Memo1->toPlainText(), QStringLiteral("Hallo"));
-
-    fMain->btn_SendAndClear->click();
-    EXPECT_EQ(information().size(), 2u);
-    EXPECT_TRUE(fMain->Memo1->toPlainText().isEmpty());
-    EXPECT_TRUE(desk->received(WindowHandle{1}).empty());
 }
 
 TEST_F(SendTest, OptionsApplyAndCancelAndTheAutoEnterBoxIsReloadedOnTheNextShowing) {

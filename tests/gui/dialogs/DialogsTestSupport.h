@@ -29,8 +29,6 @@ protected:
     }
     ~DialogsTest() override { QDir::setCurrent(previous_); }
 
-    QString pathOf(const QString& name) const { return directory_.filePath(name); }
-
     static QByteArray readFile(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -81,7 +81,7 @@ private:
 
 } // namespace
 
-TEST_F(PagesTest, BothDialogsOpenAtHalfTheMainWindowsWidthAndAHundredBelowItsTop) {
+TEST_F(PagesTest, BothDialogsOpenAtHalfTheMainWindowsWidthAndAHundredBelowItsTopEachTime) {
     rename.openFromMainWindow();
     EXPECT_EQ(rename.frameGeometry().topLeft(), QPoint(373, 200));
     EXPECT_TRUE(rename.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -90,7 +90,18 @@ TEST_F(PagesTest, BothDialogsOpenAtHalfTheMainWindowsWidthAndAHundredBelowItsTop
     placeMainWindow(10, 20, 347);
     rename.openFromMainWindow();
     EXPECT_EQ(rename.frameGeometry().topLeft(), QPoint(10 + 173, 120));
-    whileOpen(rowHeight, [&] { EXPECT_EQ(rowHeight.frameGeometry().topLeft(), QPoint(183, 120)); });
+
+    // The row height dialog too; it takes the grid's height within the spinner's range.
+    grids[0]->setDefaultRowHeight(150);
+    whileOpen(rowHeight, [&] {
+        EXPECT_EQ(rowHeight.frameGeometry().topLeft(), QPoint(183, 120));
+        EXPECT_EQ(rowHeight.SpinEdit1->value(), 100);
+    });
+    EXPECT_EQ(grids[0]->DefaultRowHeight(), 100);
+    // When the spinner already shows 100 nothing changes, so nothing is set.
+    grids[0]->setDefaultRowHeight(150);
+    whileOpen(rowHeight, [] {});
+    EXPECT_EQ(grids[0]->DefaultRowHeight(), 150);
 }
 
 TEST_F(PagesTest, RenamingFollowsThePageThatIsActiveAtEachChange) {
@@ -133,18 +144,6 @@ TEST_F(PagesTest, WithoutAnActivePageNothingIsRenamedOrResized) {
     for (const auto& grid : grids) {
         EXPECT_EQ(grid->DefaultRowHeight(), 50);
     }
-}
-
-TEST_F(PagesTest, ShowingTakesTheGridsHeightWithinTheSpinnersRange) {
-    pages->setCurrentIndex(1);
-    grids[1]->setDefaultRowHeight(150);
-    whileOpen(rowHeight, [&] { EXPECT_EQ(rowHeight.SpinEdit1->value(), 100); });
-    EXPECT_EQ(grids[1]->DefaultRowHeight(), 100);
-
-    // When the spinner already shows 100 nothing changes, so nothing is set.
-    grids[1]->setDefaultRowHeight(150);
-    whileOpen(rowHeight, [] {});
-    EXPECT_EQ(grids[1]->DefaultRowHeight(), 150);
 }
 
 TEST_F(PagesTest, EveryStepSetsEveryRowIncludingAHeaderRow) {
