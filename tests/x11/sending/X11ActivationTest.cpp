@@ -8,13 +8,20 @@
 
 namespace {
 
-TEST(X11WindowManagerActivation, TypesIntoTheTargetBehindAnotherWindow) {
-    X11Desk desk("de", true);
-    ChatTargetWindow chat(desk.display, "Schnapsen - Chat");
-    ChatTargetWindow notes(desk.display, "Notizen");
-    ASSERT_TRUE(X11Probe::waitUntil([&] { return desk.probe.focus() == notes.window(); },
-                                    std::chrono::seconds(10)));
+// The chat window behind another one, which has the focus.
+class ChatBehindNotes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(X11Probe::waitUntil([&] { return desk.probe.focus() == notes.window(); },
+                                        std::chrono::seconds(10)));
+    }
 
+    X11Desk desk{"de", true};
+    ChatTargetWindow chat{desk.display, "Schnapsen - Chat"};
+    ChatTargetWindow notes{desk.display, "Notizen"};
+};
+
+TEST_F(ChatBehindNotes, TypesIntoTheTargetBehindAnotherWindow) {
     EXPECT_EQ(SendPreviewText(*desk.platform, "schnapsen", "Servus {alle}", true),
               SendResult::Sent);
     EXPECT_EQ(chat.waitForText("Servus {alle}\n"), "Servus {alle}\n");
@@ -35,13 +42,7 @@ TEST(X11WindowManagerActivation, MinimisedTargetIsRestoredAndTypedInto) {
     EXPECT_EQ(notes.text(), "");
 }
 
-TEST(X11WindowManagerActivation, TargetThatHangsGetsTheKeysWhenItWakes) {
-    X11Desk desk("de", true);
-    ChatTargetWindow chat(desk.display, "Schnapsen - Chat");
-    ChatTargetWindow notes(desk.display, "Notizen");
-    ASSERT_TRUE(X11Probe::waitUntil([&] { return desk.probe.focus() == notes.window(); },
-                                    std::chrono::seconds(10)));
-
+TEST_F(ChatBehindNotes, TargetThatHangsGetsTheKeysWhenItWakes) {
     // It cannot answer the ping that follows the focus; the wait for it is bounded.
     chat.freeze();
     const auto result = SendPreviewText(*desk.platform, "Schnapsen - Chat", "bin gleich da", false);
