@@ -3,6 +3,7 @@
 #include "InplaceEdit.h"
 #include "PhraseGrid.h"
 #include "SpinEdit.h"
+#include "TfAbout.h"
 #include "TfHelp.h"
 #include "TfRename.h"
 #include "TfZeilenHoehe.h"
@@ -227,7 +228,14 @@ TEST_F(MainWindowTest, RenameAndRowHeightOpenBesideTheMainWindow) {
     EXPECT_EQ(rename.Edit1->text(), QStringLiteral("Seite 3"));
     rename.Edit1->setText(QStringLiteral("Meine"));
     EXPECT_EQ(main.PageControl1->tabText(2), QStringLiteral("Meine"));
+    // Asked for again while it is open: it takes the now active page's caption.
+    main.PageControl1->setCurrentIndex(4);
+    main.Umbenennen2->trigger();
+    EXPECT_EQ(rename.Edit1->text(), QStringLiteral("Seite 5"));
     rename.close();
+    EXPECT_EQ(main.PageControl1->tabText(2), QStringLiteral("Meine"));
+    EXPECT_EQ(main.PageControl1->tabText(4), QStringLiteral("Seite 5"));
+    main.PageControl1->setCurrentIndex(2);
 
     // The row height dialog works on the active page's grid.
     inModalDialog = [&](QDialog& dialog) {
@@ -241,4 +249,6 @@ TEST_F(MainWindowTest, RenameAndRowHeightOpenBesideTheMainWindow) {
 
     main.Hilfe2->trigger();
     EXPECT_TRUE(main.dialogs().help->isVisible());
+    main.About1->trigger();
+    EXPECT_TRUE(main.dialogs().about->isVisible());
 }

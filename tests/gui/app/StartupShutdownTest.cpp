@@ -93,6 +93,25 @@ TEST_F(StartupTest, WithoutASettingsFileTheFirstStartAsksAndCloseWritesTheFile) 
         readFile(QStringLiteral("Gitter_2.txt")).startsWith("p2 r0\t\r\np2 r1\t\r\np2 r2\t\r\n"));
 }
 
+TEST_F(StartupTest, TheShippedDefaultsStartWithoutAReportAndAskTheFirstRunQuestion) {
+    const QDir defaults(QStringLiteral(QUIP_DEFAULTS_DIR));
+    for (const QString& name : defaults.entryList(QDir::Files)) {
+        const QString target =
+            name.endsWith(QLatin1String(".INI")) ? settingsFile() : QDir::current().filePath(name);
+        QFile::remove(target);
+        ASSERT_TRUE(QFile::copy(defaults.filePath(name), target)) << name.toStdString();
+    }
+    TfMain& main = start();
+    EXPECT_TRUE(errorTexts().empty());
+    EXPECT_EQ(main.PageControl1->tabText(3), QStringLiteral("Smileys"));
+    for (int page = 0; page < 4; ++page) {
+        EXPECT_FALSE(model(page).Cells(0, 1).isEmpty()) << page;
+    }
+    EXPECT_EQ(model(3).Cells(1, 0), "Name");
+    show();
+    EXPECT_EQ(boxesOf(MessageBoxRequest::Confirmation).size(), 1u);
+}
+
 TEST_F(StartupTest, YesToTheFirstRunQuestionOpensTheOptionsAndItIsAskedOncePerRun) {
     confirmation = MessageBoxAnswer::Yes;
     TfMain& main = startWith(without(completeSettings(), "FirstExecution"));
