@@ -16,7 +16,3 @@ QString fromCp1252(QByteArrayView bytes);
 QString fromCp1252(std::string_view bytes);
 QByteArray toCp1252(const QString& text);
 std::string toCp1252String(const QString& text);
-
-// One byte's character, and one code point's byte (-1 when it has none).
-char16_t cp1252ToUnicode(unsigned char byte);
-int unicodeToCp1252(char32_t codePoint);

@@ -1,6 +1,7 @@
 #include "RtfReader.h"
 
 #include "Cp1252.h"
+#include "Cp1252Map.h"
 #include "FileBytes.h"
 #include "Messages.h"
 #include "QuipError.h"
@@ -52,7 +53,9 @@ constexpr std::size_t kMaxDepth = 200;
 constexpr std::size_t kMaxListLevels = 9;
 
 // 1440 twips an inch, 96 pixels.
-qreal twipsToPixels(int twips) { return twips / 15.0; }
+qreal twipsToPixels(int twips) {
+    return twips / 15.0;
+}
 
 class RtfBuilder {
 public:
@@ -129,7 +132,7 @@ void RtfBuilder::run() {
             break;
         case RtfToken::HexByte:
             if (!consumeFallback()) {
-                character(cp1252ToUnicode(token.byte));
+                character(Cp1252ToUnicode(token.byte));
             }
             break;
         case RtfToken::Text:
@@ -434,7 +437,7 @@ void RtfBuilder::textRun(QByteArrayView bytes) {
                 }
                 tableFontName_.clear();
             } else {
-                character(cp1252ToUnicode(static_cast<unsigned char>(c)));
+                character(Cp1252ToUnicode(static_cast<unsigned char>(c)));
             }
         }
         return;
@@ -450,7 +453,7 @@ void RtfBuilder::textRun(QByteArrayView bytes) {
         return;
     }
     if (pendingHighSurrogate_ != 0) {
-        character(cp1252ToUnicode(static_cast<unsigned char>(bytes[0])));
+        character(Cp1252ToUnicode(static_cast<unsigned char>(bytes[0])));
         bytes = bytes.sliced(1);
     }
     if (!bytes.isEmpty()) {

@@ -7,17 +7,6 @@
 
 namespace {
 
-TEST(Cp1252Unicode, EveryByteComesBackFromItsCodePoint) {
-    for (unsigned byte = 0; byte < 256; ++byte) {
-        const char32_t codePoint = Cp1252ToUnicode(static_cast<unsigned char>(byte));
-        EXPECT_EQ(UnicodeToCp1252(codePoint), static_cast<unsigned char>(byte)) << byte;
-    }
-    EXPECT_EQ(Cp1252ToUnicode(0x80), U'\u20AC');
-    EXPECT_EQ(Cp1252ToUnicode(0x9F), U'\u0178');
-    EXPECT_EQ(UnicodeToCp1252(U'\u0100'), std::nullopt);
-    EXPECT_EQ(UnicodeToCp1252(U'\u2019'), 0x92);
-}
-
 TEST(Cp1252Unicode, Utf8CaptionsBecomeCp1252WithQuestionMarksForTheRest) {
     EXPECT_EQ(Utf8ToCp1252("Grüße – 5 € "), "Gr\xFC\xDF"
                                             "e \x96 5 \x80 ");
