@@ -40,11 +40,6 @@ public:
     bool SendEnter() const;
     const QString& SettingsPath() const { return settingsPath_; }
 
-    // The name "&Übernehmen" stores: the main window's font name, or the one the user
-    // picked since the dialog was shown. The list may show a substitute for a font that is
-    // not installed; that substitute is never stored unless the user picks it.
-    const QString& FontName() const { return fontName_; }
-
     void FormCreate();
     void FormShow();
     void FontComboBox1Change();
@@ -76,5 +71,8 @@ private:
     QWidget* mainWindow_;
     TargetTitleSetter setTargetTitle_;
     QString settingsPath_;
+    // The name "&Übernehmen" stores: the main window's font name, or the one the user
+    // picked since the dialog was shown. The list may show a substitute for a font that is
+    // not installed; that substitute is never stored unless the user picks it.
     QString fontName_;
 };

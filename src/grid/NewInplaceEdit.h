@@ -32,9 +32,7 @@ public:
     // The edit of the bound cell has begun (its before-edit was sent) and not yet ended.
     bool EditInProgress() const { return editInProgress_; }
     void setEditInProgress(bool on) { editInProgress_ = on; }
-    const QByteArray& PreEditText() const { return preEditText_; }
     void setPreEditText(const QByteArray& text) { preEditText_ = text; }
-    bool Multiline() const { return multiline_; }
 
     // Loads the grid's current cell: text, bound cell, alignment, font, colours, and the
     // grid's EditMultiline.
