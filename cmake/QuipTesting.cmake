@@ -1,7 +1,7 @@
 # quip_add_test(<name> LABEL <unit|gui|x11|wine> SOURCES ... [LIBS ...] [ENVIRONMENT ...]
-#               [TIMEOUT seconds] [MAIN gtest|own] [LAYOUTS layout...])
-# One executable, one ctest entry. MAIN gtest links GoogleTest's main; MAIN own expects
-# the sources to bring a main (GUI tests create their QApplication there).
+#               [TIMEOUT seconds] [MAIN gtest|gui|own] [LAYOUTS layout...])
+# One executable, one ctest entry. MAIN gtest links GoogleTest's main, MAIN gui the gui
+# tests' main (a QApplication around it); MAIN own expects the sources to bring a main.
 # LABEL wine: the executable is a Windows program of the mingw-w64 build, and the main build
 # runs it under Wine once per X keyboard layout of LAYOUTS (default us), as <name>_<layout>.
 set(QUIP_WIN32_BINARY_DIR ${CMAKE_BINARY_DIR}/win32-build CACHE INTERNAL "")
@@ -30,8 +30,11 @@ function(quip_add_test name)
     endif()
     add_executable(${name} ${T_SOURCES})
     quip_warnings(${name})
+    target_link_libraries(${name} PRIVATE quip_test_root)
     if(T_MAIN STREQUAL "own")
         target_link_libraries(${name} PRIVATE GTest::gtest GTest::gmock ${T_LIBS})
+    elseif(T_MAIN STREQUAL "gui")
+        target_link_libraries(${name} PRIVATE quip_gui_test_main GTest::gmock ${T_LIBS})
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock ${T_LIBS})
     endif()
@@ -58,7 +61,7 @@ function(_quip_run_under_wine name layouts timeout environment)
     endif()
     foreach(layout ${layouts})
         add_test(NAME ${name}_${layout}
-                 COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/run-in-wine.sh ${QUIP_WINE_DIR}
+                 COMMAND bash ${CMAKE_SOURCE_DIR}/tests/support/wine/run-in-wine.sh ${QUIP_WINE_DIR}
                          ${layout} ${QUIP_WIN32_BINARY_DIR}/${rel}/${name}.exe)
         set_tests_properties(${name}_${layout} PROPERTIES
             LABELS wine TIMEOUT ${timeout}
@@ -77,7 +80,7 @@ function(quip_add_benchmark name)
     endif()
     add_executable(${name} ${B_SOURCES})
     quip_warnings(${name})
-    target_link_libraries(${name} PRIVATE benchmark::benchmark ${B_LIBS})
+    target_link_libraries(${name} PRIVATE quip_test_root benchmark::benchmark ${B_LIBS})
 endfunction()
 
 # quip_add_fuzzer(<name> SOURCES ... [LIBS ...] CORPUS <dir> [RUNS n] [MAX_LEN n])
@@ -100,7 +103,7 @@ function(quip_add_fuzzer name)
         quip_warnings(${name})
         target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
         target_link_options(${name} PRIVATE -fsanitize=fuzzer)
-        target_link_libraries(${name} PRIVATE ${F_LIBS})
+        target_link_libraries(${name} PRIVATE quip_test_root ${F_LIBS})
         return()
     endif()
     file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})

@@ -1,6 +1,6 @@
-#include "PreviewBox.h"
+#include "app/PreviewBox.h"
 
-#include "Cp1252.h"
+#include "runtime/Cp1252.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

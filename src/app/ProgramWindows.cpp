@@ -1,11 +1,11 @@
-#include "ProgramWindows.h"
+#include "app/ProgramWindows.h"
 
-#include "PhraseGrid.h"
-#include "TfAbout.h"
-#include "TfHelp.h"
-#include "TfOptionen.h"
-#include "TfRename.h"
-#include "TfZeilenHoehe.h"
+#include "dialogs/TfAbout.h"
+#include "dialogs/TfHelp.h"
+#include "dialogs/TfOptionen.h"
+#include "dialogs/TfRename.h"
+#include "dialogs/TfZeilenHoehe.h"
+#include "grid/view/PhraseGrid.h"
 
 std::unique_ptr<TfMain> CreateProgramWindows() {
     auto fMain = std::make_unique<TfMain>();

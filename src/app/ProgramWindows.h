@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfMain.h"
+#include "app/TfMain.h"
 
 #include <memory>
 

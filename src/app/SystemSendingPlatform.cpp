@@ -1,9 +1,9 @@
-#include "SystemSendingPlatform.h"
+#include "app/SystemSendingPlatform.h"
 
 #ifdef _WIN32
-#include "Win32Platform.h"
+#include "sending/win32/Win32Platform.h"
 #else
-#include "X11Platform.h"
+#include "sending/x11/X11Platform.h"
 #endif
 
 std::unique_ptr<SendingPlatform> CreateSystemSendingPlatform() {

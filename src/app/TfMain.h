@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlEvents.h"
+#include "widgets/ControlEvents.h"
 
 #include <QByteArray>
 #include <QMainWindow>

@@ -1,18 +1,19 @@
 // The handlers of the grids, the row commands, the file commands and the windows the main
 // window opens.
-#include "TfMain.h"
+#include "app/TfMain.h"
 
-#include "ErrorReport.h"
-#include "GridTextFile.h"
-#include "PhraseGrid.h"
-#include "PreviewBox.h"
-#include "SettingsKeys.h"
-#include "TfAbout.h"
-#include "TfHelp.h"
-#include "TfOptionen.h"
-#include "TfRename.h"
-#include "TfZeilenHoehe.h"
-#include "WindowPlacement.h"
+#include "app/PhraseFiles.h"
+#include "app/PreviewBox.h"
+#include "dialogs/TfAbout.h"
+#include "dialogs/TfHelp.h"
+#include "dialogs/TfOptionen.h"
+#include "dialogs/TfRename.h"
+#include "dialogs/TfZeilenHoehe.h"
+#include "grid/text/GridTextFile.h"
+#include "grid/view/PhraseGrid.h"
+#include "runtime/ErrorReport.h"
+#include "runtime/SettingsKeys.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QMenu>

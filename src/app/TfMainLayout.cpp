@@ -1,12 +1,12 @@
 // The main window's controls and their design values.
-#include "TfMain.h"
+#include "app/TfMain.h"
 
-#include "DesignFont.h"
-#include "GridDesign.h"
-#include "GuardedHandler.h"
-#include "PhraseGrid.h"
-#include "PhraseGridDesigns.h"
-#include "SendingPlatform.h"
+#include "app/PhraseGridDesigns.h"
+#include "grid/formdata/GridDesign.h"
+#include "grid/view/PhraseGrid.h"
+#include "runtime/GuardedHandler.h"
+#include "sending/SendingPlatform.h"
+#include "widgets/DesignFont.h"
 
 #include <QDialog>
 #include <QFrame>

@@ -1,8 +1,8 @@
 // The main menu, the grids' popup menu, and the two shortcuts that act wherever the focus is
 // in the window.
-#include "TfMain.h"
+#include "app/TfMain.h"
 
-#include "GuardedHandler.h"
+#include "runtime/GuardedHandler.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // The send buttons and the send action.
-#include "TfMain.h"
+#include "app/TfMain.h"
 
-#include "Cp1252.h"
-#include "MessageBoxes.h"
-#include "PreviewBox.h"
-#include "SendPreviewText.h"
-#include "SystemSendingPlatform.h"
-#include "TfOptionen.h"
+#include "app/PreviewBox.h"
+#include "app/SystemSendingPlatform.h"
+#include "dialogs/TfOptionen.h"
+#include "runtime/Cp1252.h"
+#include "runtime/MessageBoxes.h"
+#include "sending/SendPreviewText.h"
 
 #include <QPlainTextEdit>
 

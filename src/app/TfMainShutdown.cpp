@@ -1,14 +1,15 @@
 // Shutdown writing: the settings, then the phrase files. A failure is reported and the
 // window stays open; files written before it stay written, the others keep their contents.
-#include "TfMain.h"
+#include "app/TfMain.h"
 
-#include "Cp1252.h"
-#include "ErrorReport.h"
-#include "GridTextFile.h"
-#include "PhraseGrid.h"
-#include "ProfileFile.h"
-#include "SettingsKeys.h"
-#include "WindowGeometry.h"
+#include "app/PhraseFiles.h"
+#include "app/WindowGeometry.h"
+#include "grid/text/GridTextFile.h"
+#include "grid/view/PhraseGrid.h"
+#include "runtime/Cp1252.h"
+#include "runtime/ErrorReport.h"
+#include "runtime/ProfileFile.h"
+#include "runtime/SettingsKeys.h"
 
 #include <QCloseEvent>
 #include <QTabWidget>
@@ -29,7 +30,7 @@ void TfMain::closeEditors() {
 
 void TfMain::writeSettings() const {
     ProfileFile settings(settingsPath_);
-    const QByteArrayView section = OptionKeys::kSection;
+    const QByteArrayView section = SettingsKeys::kSection;
     for (int page = 0; page < kPageCount; ++page) {
         settings.writeString(section, SettingsKeys::TabSheetName(page),
                              toCp1252(PageControl1->tabText(page)));

@@ -1,23 +1,24 @@
 // Start-up reading: the phrase files, then the settings file. Every file and key that can
 // be read is read; what fails keeps its current value and is reported together at the end.
-#include "TfMain.h"
+#include "app/TfMain.h"
 
-#include "Cp1252.h"
-#include "ErrorReport.h"
-#include "GridText.h"
-#include "GridTextFile.h"
-#include "GuardedHandler.h"
-#include "MainWindowFont.h"
-#include "MessageBoxes.h"
-#include "Messages.h"
-#include "PhraseGrid.h"
-#include "ProfileFile.h"
-#include "QuipError.h"
-#include "SettingsKeys.h"
-#include "SettingsPath.h"
-#include "TfOptionen.h"
 #include "Version.h"
-#include "WindowGeometry.h"
+#include "app/PhraseFiles.h"
+#include "app/WindowGeometry.h"
+#include "dialogs/TfOptionen.h"
+#include "grid/text/GridText.h"
+#include "grid/text/GridTextFile.h"
+#include "grid/view/PhraseGrid.h"
+#include "runtime/Cp1252.h"
+#include "runtime/ErrorReport.h"
+#include "runtime/GuardedHandler.h"
+#include "runtime/MessageBoxes.h"
+#include "runtime/Messages.h"
+#include "runtime/ProfileFile.h"
+#include "runtime/QuipError.h"
+#include "runtime/SettingsKeys.h"
+#include "runtime/SettingsPath.h"
+#include "widgets/MainWindowFont.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -88,21 +89,21 @@ void TfMain::FormCreate() {
         errors.report();
         return;
     }
-    const QByteArrayView section = OptionKeys::kSection;
+    const QByteArrayView section = SettingsKeys::kSection;
     const auto readNumber = [&](QByteArrayView key) {
         std::optional<int> value;
         errors.attempt([&] { value = settings.readWholeNumber(section, key); });
         return value;
     };
 
-    targetTitle_ = settings.readString(section, OptionKeys::kZielFenster);
+    targetTitle_ = settings.readString(section, SettingsKeys::kZielFenster);
     std::array<QString, kPageCount> pageNames;
     for (int page = 0; page < kPageCount; ++page) {
         pageNames[page] =
             fromCp1252(settings.readString(section, SettingsKeys::TabSheetName(page)));
     }
-    setWindowFontName(*this, fromCp1252(settings.readString(section, OptionKeys::kFontname)));
-    if (const auto size = readNumber(OptionKeys::kFontSize)) {
+    setWindowFontName(*this, fromCp1252(settings.readString(section, SettingsKeys::kFontname)));
+    if (const auto size = readNumber(SettingsKeys::kFontSize)) {
         setWindowFontSize(*this, *size);
     }
 
@@ -158,6 +159,6 @@ void TfMain::FormShow() {
         runModal(*dialogs_.options);
     }
     ProfileFile(settingsPath_)
-        .writeBool(OptionKeys::kSection, SettingsKeys::kFirstExecution, false);
+        .writeBool(SettingsKeys::kSection, SettingsKeys::kFirstExecution, false);
     firstExecution_ = false;
 }

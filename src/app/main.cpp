@@ -1,7 +1,7 @@
-#include "ProgramWindows.h"
+#include "app/ProgramWindows.h"
 
-#include "MessageBoxes.h"
 #include "QuipsenderIcon.h"
+#include "runtime/MessageBoxes.h"
 
 #include <QApplication>
 

@@ -1,11 +1,11 @@
-#include "TfAbout.h"
+#include "dialogs/TfAbout.h"
 
-#include "ClickPanel.h"
-#include "DesignFont.h"
-#include "HotLinkLabel.h"
-#include "InfoBackground.h"
 #include "Version.h"
-#include "WindowPlacement.h"
+#include "widgets/ClickPanel.h"
+#include "widgets/DesignFont.h"
+#include "widgets/HotLinkLabel.h"
+#include "widgets/InfoBackground.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QEvent>
 #include <QImage>

@@ -1,10 +1,10 @@
-#include "TfHelp.h"
+#include "dialogs/TfHelp.h"
 
-#include "DesignFont.h"
-#include "GuardedHandler.h"
-#include "InfoBackground.h"
-#include "RtfReader.h"
-#include "WindowPlacement.h"
+#include "runtime/GuardedHandler.h"
+#include "runtime/rtf/RtfReader.h"
+#include "widgets/DesignFont.h"
+#include "widgets/InfoBackground.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QSize>
 #include <QTextCursor>

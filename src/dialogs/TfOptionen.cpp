@@ -1,17 +1,17 @@
-#include "TfOptionen.h"
+#include "dialogs/TfOptionen.h"
 
-#include "Cp1252.h"
-#include "DesignFont.h"
-#include "FontFamilyList.h"
-#include "FontListDelegate.h"
-#include "GuardedHandler.h"
-#include "MainWindowFont.h"
-#include "MouseClick.h"
-#include "OptionKeys.h"
-#include "ProfileFile.h"
-#include "SettingsPath.h"
-#include "SpinEdit.h"
-#include "WindowStyle.h"
+#include "runtime/Cp1252.h"
+#include "runtime/GuardedHandler.h"
+#include "runtime/ProfileFile.h"
+#include "runtime/SettingsKeys.h"
+#include "runtime/SettingsPath.h"
+#include "widgets/DesignFont.h"
+#include "widgets/FontFamilyList.h"
+#include "widgets/FontListDelegate.h"
+#include "widgets/MainWindowFont.h"
+#include "widgets/MouseClick.h"
+#include "widgets/SpinEdit.h"
+#include "widgets/WindowStyle.h"
 
 #include <QCheckBox>
 #include <QFontComboBox>
@@ -100,8 +100,10 @@ void TfOptionen::FormShow() {
 
 void TfOptionen::loadFromSettings() {
     const ProfileFile settings(settingsPath_);
-    Edit1->setText(fromCp1252(settings.readString(OptionKeys::kSection, OptionKeys::kZielFenster)));
-    CheckBox1->setChecked(settings.readBool(OptionKeys::kSection, OptionKeys::kSendEnter, false));
+    Edit1->setText(
+        fromCp1252(settings.readString(SettingsKeys::kSection, SettingsKeys::kZielFenster)));
+    CheckBox1->setChecked(
+        settings.readBool(SettingsKeys::kSection, SettingsKeys::kSendEnter, false));
     selectFontName(windowFontName(*mainWindow_));
 }
 
@@ -128,10 +130,10 @@ void TfOptionen::SpinEdit1Change() {
 void TfOptionen::btn_OKClick() {
     ProfileFile settings(settingsPath_);
     const QByteArray title = toCp1252(Edit1->text());
-    settings.writeString(OptionKeys::kSection, OptionKeys::kZielFenster, title);
-    settings.writeString(OptionKeys::kSection, OptionKeys::kFontname, toCp1252(fontName_));
-    settings.writeWholeNumber(OptionKeys::kSection, OptionKeys::kFontSize, SpinEdit1->value());
-    settings.writeBool(OptionKeys::kSection, OptionKeys::kSendEnter, CheckBox1->isChecked());
+    settings.writeString(SettingsKeys::kSection, SettingsKeys::kZielFenster, title);
+    settings.writeString(SettingsKeys::kSection, SettingsKeys::kFontname, toCp1252(fontName_));
+    settings.writeWholeNumber(SettingsKeys::kSection, SettingsKeys::kFontSize, SpinEdit1->value());
+    settings.writeBool(SettingsKeys::kSection, SettingsKeys::kSendEnter, CheckBox1->isChecked());
     if (setTargetTitle_) {
         setTargetTitle_(title);
     }

@@ -1,9 +1,9 @@
-#include "TfRename.h"
+#include "dialogs/TfRename.h"
 
-#include "DesignFont.h"
-#include "GuardedHandler.h"
-#include "WindowPlacement.h"
-#include "WindowStyle.h"
+#include "runtime/GuardedHandler.h"
+#include "widgets/DesignFont.h"
+#include "widgets/WindowPlacement.h"
+#include "widgets/WindowStyle.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
-#include "TfZeilenHoehe.h"
+#include "dialogs/TfZeilenHoehe.h"
 
-#include "DesignFont.h"
-#include "GuardedHandler.h"
-#include "PhraseGridModel.h"
-#include "SpinEdit.h"
-#include "WindowPlacement.h"
-#include "WindowStyle.h"
+#include "grid/model/PhraseGridModel.h"
+#include "runtime/GuardedHandler.h"
+#include "widgets/DesignFont.h"
+#include "widgets/SpinEdit.h"
+#include "widgets/WindowPlacement.h"
+#include "widgets/WindowStyle.h"
 
 #include <QGroupBox>
 

@@ -1,6 +1,6 @@
-#include "Cp1252.h"
+#include "runtime/Cp1252.h"
 
-#include "Cp1252Map.h"
+#include "charset/Cp1252Table.h"
 
 namespace {
 

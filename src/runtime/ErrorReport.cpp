@@ -1,7 +1,7 @@
-#include "ErrorReport.h"
+#include "runtime/ErrorReport.h"
 
-#include "MessageBoxes.h"
-#include "QuipError.h"
+#include "runtime/MessageBoxes.h"
+#include "runtime/QuipError.h"
 
 #include <exception>
 

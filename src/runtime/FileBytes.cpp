@@ -1,4 +1,4 @@
-#include "FileBytes.h"
+#include "runtime/FileBytes.h"
 
 #include <QFile>
 #include <QSaveFile>

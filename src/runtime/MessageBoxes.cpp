@@ -1,4 +1,4 @@
-#include "MessageBoxes.h"
+#include "runtime/MessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
-#include "ProfileFile.h"
+#include "runtime/ProfileFile.h"
 
-#include "FileBytes.h"
-#include "Messages.h"
-#include "QuipError.h"
-#include "WholeNumber.h"
+#include "runtime/FileBytes.h"
+#include "runtime/Messages.h"
+#include "runtime/QuipError.h"
+#include "runtime/WholeNumber.h"
 
 #include <QFile>
 

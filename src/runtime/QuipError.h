@@ -10,8 +10,7 @@
 // by the error report; nothing catches it on the way there.
 class QuipError : public std::exception {
 public:
-    explicit QuipError(QString message)
-        : message_(std::move(message)), utf8_(message_.toUtf8()) {}
+    explicit QuipError(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
 
     // The message with every "%s" of the template replaced by the argument.
     static QuipError format(const QString& messageTemplate, const QString& argument) {

@@ -1,4 +1,4 @@
-#include "SettingsPath.h"
+#include "runtime/SettingsPath.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "WholeNumber.h"
+#include "runtime/WholeNumber.h"
 
-#include "Cp1252.h"
-#include "Messages.h"
-#include "QuipError.h"
+#include "runtime/Cp1252.h"
+#include "runtime/Messages.h"
+#include "runtime/QuipError.h"
 
 #include <cstdint>
 

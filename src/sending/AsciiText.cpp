@@ -1,4 +1,4 @@
-#include "AsciiText.h"
+#include "sending/AsciiText.h"
 
 std::string AsciiUpper(std::string_view text) {
     std::string result(text);

@@ -1,6 +1,6 @@
-#include "CaptionMatch.h"
+#include "sending/CaptionMatch.h"
 
-#include "AsciiText.h"
+#include "sending/AsciiText.h"
 
 #include <algorithm>
 

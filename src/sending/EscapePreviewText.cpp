@@ -1,4 +1,4 @@
-#include "EscapePreviewText.h"
+#include "sending/EscapePreviewText.h"
 
 std::string_view AltGrEscape(char character) {
     switch (character) {

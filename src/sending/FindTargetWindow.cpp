@@ -1,6 +1,6 @@
-#include "FindTargetWindow.h"
+#include "sending/FindTargetWindow.h"
 
-#include "CaptionMatch.h"
+#include "sending/CaptionMatch.h"
 
 #include <string>
 

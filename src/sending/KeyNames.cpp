@@ -1,6 +1,6 @@
-#include "KeyNames.h"
+#include "sending/KeyNames.h"
 
-#include "VirtualKeys.h"
+#include "sending/VirtualKeys.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "ParseKeySequence.h"
+#include "sending/ParseKeySequence.h"
 
-#include "AsciiText.h"
-#include "KeyNames.h"
-#include "VirtualKeys.h"
+#include "sending/AsciiText.h"
+#include "sending/KeyNames.h"
+#include "sending/VirtualKeys.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyAction.h"
+#include "sending/KeyAction.h"
 
 #include <string>
 #include <string_view>

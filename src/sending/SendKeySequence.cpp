@@ -1,8 +1,8 @@
-#include "SendKeySequence.h"
+#include "sending/SendKeySequence.h"
 
-#include "KeyAction.h"
-#include "ParseKeySequence.h"
-#include "VirtualKeys.h"
+#include "sending/KeyAction.h"
+#include "sending/ParseKeySequence.h"
+#include "sending/VirtualKeys.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SendingPlatform.h"
+#include "sending/SendingPlatform.h"
 
 #include <chrono>
 #include <string_view>

@@ -1,8 +1,8 @@
-#include "SendPreviewText.h"
+#include "sending/SendPreviewText.h"
 
-#include "EscapePreviewText.h"
-#include "FindTargetWindow.h"
-#include "SendKeySequence.h"
+#include "sending/EscapePreviewText.h"
+#include "sending/FindTargetWindow.h"
+#include "sending/SendKeySequence.h"
 
 SendResult SendPreviewText(SendingPlatform& platform, std::string_view targetTitle,
                            std::string_view previewText, bool autoEnter) {

@@ -1,4 +1,4 @@
-#include "RecordedLayout.h"
+#include "sending/recording/RecordedLayout.h"
 
 #include <array>
 #include <string_view>

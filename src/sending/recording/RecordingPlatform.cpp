@@ -1,7 +1,7 @@
-#include "RecordingPlatform.h"
+#include "sending/recording/RecordingPlatform.h"
 
-#include "CaptionMatch.h"
-#include "VirtualKeys.h"
+#include "sending/CaptionMatch.h"
+#include "sending/VirtualKeys.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RecordedLayout.h"
-#include "SendingPlatform.h"
+#include "sending/SendingPlatform.h"
+#include "sending/recording/RecordedLayout.h"
 
 #include <chrono>
 #include <functional>

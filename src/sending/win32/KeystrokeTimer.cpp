@@ -1,4 +1,4 @@
-#include "KeystrokeTimer.h"
+#include "sending/win32/KeystrokeTimer.h"
 
 #include <mmsystem.h>
 

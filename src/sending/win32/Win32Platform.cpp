@@ -1,7 +1,7 @@
-#include "Win32Platform.h"
+#include "sending/win32/Win32Platform.h"
 
-#include "KeystrokeTimer.h"
-#include "Win32Handle.h"
+#include "sending/win32/KeystrokeTimer.h"
+#include "sending/win32/Win32Handle.h"
 
 #include <windows.h>
 

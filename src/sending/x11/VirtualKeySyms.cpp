@@ -1,4 +1,4 @@
-#include "VirtualKeySyms.h"
+#include "sending/x11/VirtualKeySyms.h"
 
 #include <X11/keysym.h>
 

@@ -1,7 +1,7 @@
-#include "X11Activation.h"
+#include "sending/x11/X11Activation.h"
 
-#include "X11ErrorTrap.h"
-#include "X11Windows.h"
+#include "sending/x11/X11ErrorTrap.h"
+#include "sending/x11/X11Windows.h"
 
 #include <X11/Xutil.h>
 

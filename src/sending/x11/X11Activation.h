@@ -1,6 +1,6 @@
 #pragma once
 
-#include "X11Atoms.h"
+#include "sending/x11/X11Atoms.h"
 
 #include <X11/Xlib.h>
 

@@ -1,4 +1,4 @@
-#include "X11Atoms.h"
+#include "sending/x11/X11Atoms.h"
 
 #include <X11/Xatom.h>
 

@@ -1,4 +1,4 @@
-#include "X11ErrorTrap.h"
+#include "sending/x11/X11ErrorTrap.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "X11KeyInjector.h"
+#include "sending/x11/X11KeyInjector.h"
 
-#include "Cp1252Keysyms.h"
-#include "VirtualKeySyms.h"
-#include "VirtualKeys.h"
+#include "sending/VirtualKeys.h"
+#include "sending/x11/KeysymCharacters.h"
+#include "sending/x11/VirtualKeySyms.h"
 
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SendingPlatform.h"
-#include "X11Keymap.h"
+#include "sending/SendingPlatform.h"
+#include "sending/x11/X11Keymap.h"
 
 #include <X11/Xlib.h>
 

@@ -1,6 +1,6 @@
-#include "X11Keymap.h"
+#include "sending/x11/X11Keymap.h"
 
-#include "Cp1252Keysyms.h"
+#include "sending/x11/KeysymCharacters.h"
 
 #include <X11/keysym.h>
 

@@ -1,13 +1,13 @@
-#include "X11Platform.h"
+#include "sending/x11/X11Platform.h"
 
-#include "CaptionMatch.h"
-#include "Cp1252Unicode.h"
-#include "X11Activation.h"
-#include "X11Atoms.h"
-#include "X11ErrorTrap.h"
-#include "X11KeyInjector.h"
-#include "X11Keymap.h"
-#include "X11Windows.h"
+#include "charset/Utf8Text.h"
+#include "sending/CaptionMatch.h"
+#include "sending/x11/X11Activation.h"
+#include "sending/x11/X11Atoms.h"
+#include "sending/x11/X11ErrorTrap.h"
+#include "sending/x11/X11KeyInjector.h"
+#include "sending/x11/X11Keymap.h"
+#include "sending/x11/X11Windows.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>

@@ -1,4 +1,4 @@
-#include "X11Windows.h"
+#include "sending/x11/X11Windows.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>

@@ -2,7 +2,7 @@
 // with the default files and with seven phrase files of 10,000 rows each, and the
 // program's peak resident memory at that moment. Each repetition starts the program anew.
 
-#include "X11TestSession.h"
+#include "support/x11/X11TestSession.h"
 
 #include <X11/Xlib.h>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // The input up to its first NUL is a settings file, the rest a value to store. Writing the
 // value must read back as written (trimmed, line breaks as blanks, at most 2047 bytes) and
 // must leave every other key as it was.
-#include "ProfileFile.h"
+#include "runtime/ProfileFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Whatever the user writes in the preview box is typed as it stands: after escaping, the
 // parser sees only Alt and Ctrl around the base keys of the AltGr characters.
-#include "EscapePreviewText.h"
-#include "FuzzCheck.h"
-#include "ParseKeySequence.h"
+#include "sending/EscapePreviewText.h"
+#include "sending/ParseKeySequence.h"
+#include "support/fuzz/FuzzCheck.h"
 
 #include <cstddef>
 #include <cstdint>

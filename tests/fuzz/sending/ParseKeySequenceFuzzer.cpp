@@ -1,9 +1,9 @@
 // Any byte string parses, and types without trouble against the simulated desktop. A
 // sequence without a brace group is exactly one TypeText of its text.
-#include "FuzzCheck.h"
-#include "ParseKeySequence.h"
-#include "RecordingPlatform.h"
-#include "SendKeySequence.h"
+#include "sending/ParseKeySequence.h"
+#include "sending/SendKeySequence.h"
+#include "sending/recording/RecordingPlatform.h"
+#include "support/fuzz/FuzzCheck.h"
 
 #include <cstddef>
 #include <cstdint>

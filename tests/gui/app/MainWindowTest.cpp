@@ -1,12 +1,12 @@
-#include "AppTestSupport.h"
+#include "support/app/AppTestSupport.h"
 
-#include "InplaceEdit.h"
-#include "PhraseGrid.h"
-#include "SpinEdit.h"
-#include "TfAbout.h"
-#include "TfHelp.h"
-#include "TfRename.h"
-#include "TfZeilenHoehe.h"
+#include "dialogs/TfAbout.h"
+#include "dialogs/TfHelp.h"
+#include "dialogs/TfRename.h"
+#include "dialogs/TfZeilenHoehe.h"
+#include "grid/editing/InplaceEdit.h"
+#include "grid/view/PhraseGrid.h"
+#include "widgets/SpinEdit.h"
 
 #include <QAction>
 #include <QApplication>

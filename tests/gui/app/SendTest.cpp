@@ -1,7 +1,7 @@
-#include "AppTestSupport.h"
+#include "support/app/AppTestSupport.h"
 
-#include "Cp1252.h"
-#include "TfOptionen.h"
+#include "dialogs/TfOptionen.h"
+#include "runtime/Cp1252.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

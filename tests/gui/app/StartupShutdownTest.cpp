@@ -1,11 +1,11 @@
-#include "AppTestSupport.h"
+#include "support/app/AppTestSupport.h"
 
-#include "Cp1252.h"
-#include "InplaceEdit.h"
-#include "MainWindowFont.h"
-#include "PhraseGrid.h"
-#include "TfHelp.h"
-#include "TfOptionen.h"
+#include "dialogs/TfHelp.h"
+#include "dialogs/TfOptionen.h"
+#include "grid/editing/InplaceEdit.h"
+#include "grid/view/PhraseGrid.h"
+#include "runtime/Cp1252.h"
+#include "widgets/MainWindowFont.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "DialogsTestSupport.h"
+#include "support/dialogs/DialogsTestSupport.h"
 
-#include "ClickPanel.h"
-#include "HotLinkLabel.h"
-#include "InfoBackground.h"
-#include "TfAbout.h"
-#include "TfHelp.h"
+#include "dialogs/TfAbout.h"
+#include "dialogs/TfHelp.h"
+#include "widgets/ClickPanel.h"
+#include "widgets/HotLinkLabel.h"
+#include "widgets/InfoBackground.h"
 
 #include <QDesktopServices>
 #include <QLabel>

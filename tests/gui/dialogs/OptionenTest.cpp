@@ -1,9 +1,9 @@
-#include "DialogsTestSupport.h"
+#include "support/dialogs/DialogsTestSupport.h"
 
-#include "Cp1252.h"
-#include "SettingsPath.h"
-#include "SpinEdit.h"
-#include "TfOptionen.h"
+#include "dialogs/TfOptionen.h"
+#include "runtime/Cp1252.h"
+#include "runtime/SettingsPath.h"
+#include "widgets/SpinEdit.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "DialogsTestSupport.h"
+#include "support/dialogs/DialogsTestSupport.h"
 
-#include "PhraseGridModel.h"
-#include "SpinEdit.h"
-#include "TfRename.h"
-#include "TfZeilenHoehe.h"
+#include "dialogs/TfRename.h"
+#include "dialogs/TfZeilenHoehe.h"
+#include "grid/model/PhraseGridModel.h"
+#include "widgets/SpinEdit.h"
 
 #include <QLineEdit>
 #include <QTabWidget>

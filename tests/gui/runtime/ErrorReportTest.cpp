@@ -1,6 +1,6 @@
-#include "ErrorReport.h"
-#include "MessageBoxes.h"
-#include "QuipError.h"
+#include "runtime/ErrorReport.h"
+#include "runtime/MessageBoxes.h"
+#include "runtime/QuipError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The real boxes, shown offscreen and answered by a timer the way a user would.
-#include "MessageBoxes.h"
-#include "ErrorReport.h"
+#include "runtime/MessageBoxes.h"
+#include "runtime/ErrorReport.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "ProfileFile.h"
-#include "QuipError.h"
+#include "runtime/ProfileFile.h"
+#include "runtime/QuipError.h"
 
 #include <QDir>
 #include <QFile>

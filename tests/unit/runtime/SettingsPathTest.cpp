@@ -1,4 +1,4 @@
-#include "SettingsPath.h"
+#include "runtime/SettingsPath.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

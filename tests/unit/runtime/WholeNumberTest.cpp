@@ -1,5 +1,5 @@
-#include "WholeNumber.h"
-#include "QuipError.h"
+#include "runtime/WholeNumber.h"
+#include "runtime/QuipError.h"
 
 #include <gtest/gtest.h>
 

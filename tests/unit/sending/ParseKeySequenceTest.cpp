@@ -1,5 +1,5 @@
-#include "ParseKeySequence.h"
-#include "KeyActions.h"
+#include "sending/ParseKeySequence.h"
+#include "support/sending/KeyActions.h"
 
 #include <gtest/gtest.h>
 

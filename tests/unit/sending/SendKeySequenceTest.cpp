@@ -1,5 +1,5 @@
-#include "SendKeySequence.h"
-#include "RecordingPlatform.h"
+#include "sending/SendKeySequence.h"
+#include "sending/recording/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 

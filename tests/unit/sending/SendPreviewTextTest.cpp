@@ -1,8 +1,8 @@
-#include "SendPreviewText.h"
-#include "CaptionMatch.h"
-#include "EscapePreviewText.h"
-#include "FindTargetWindow.h"
-#include "RecordingPlatform.h"
+#include "sending/SendPreviewText.h"
+#include "sending/CaptionMatch.h"
+#include "sending/EscapePreviewText.h"
+#include "sending/FindTargetWindow.h"
+#include "sending/recording/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 

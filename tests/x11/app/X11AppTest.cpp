@@ -1,9 +1,9 @@
-#include "X11AppSession.h"
-#include "X11TestSession.h"
+#include "support/x11/X11AppSession.h"
+#include "support/x11/X11TestSession.h"
 
-#include "MessageBoxes.h"
-#include "ProgramWindows.h"
-#include "SettingsPath.h"
+#include "app/ProgramWindows.h"
+#include "runtime/MessageBoxes.h"
+#include "runtime/SettingsPath.h"
 
 #include <QCoreApplication>
 #include <QDir>

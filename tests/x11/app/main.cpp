@@ -1,5 +1,5 @@
-#include "X11AppSession.h"
-#include "X11TestSession.h"
+#include "support/x11/X11AppSession.h"
+#include "support/x11/X11TestSession.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

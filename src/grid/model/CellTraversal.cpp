@@ -1,0 +1,162 @@
+#include "grid/model/CellTraversal.h"
+
+#include "grid/model/PhraseGridModel.h"
+
+namespace {
+
+// A direction as two moves: one cell along the first axis each step, and one line along the
+// second axis when the first runs out.
+struct Walk {
+    GridAxis along;
+    int step;
+    GridAxis across;
+    int lineStep;
+};
+
+Walk walkOf(T_nextcell direction) {
+    using enum T_nextcell;
+    constexpr GridAxis cols = GridAxis::Columns;
+    constexpr GridAxis rows = GridAxis::Rows;
+    switch (direction) {
+    case nc_downright:
+        return {rows, 1, cols, 1};
+    case nc_leftdown:
+        return {cols, -1, rows, 1};
+    case nc_downleft:
+        return {rows, 1, cols, -1};
+    case nc_leftup:
+        return {cols, -1, rows, -1};
+    case nc_upleft:
+        return {rows, -1, cols, -1};
+    case nc_rightup:
+        return {cols, 1, rows, -1};
+    case nc_upright:
+        return {rows, -1, cols, 1};
+    case nc_rightdown:
+    default:
+        // A stored byte that names no direction walks the default way.
+        return {cols, 1, rows, 1};
+    }
+}
+
+// Where a walk that moves by `step` along an axis enters it: its first non-fixed line going
+// forward, its last line going back.
+int entryLine(const StringGridData& grid, GridAxis axis, int step) {
+    return step > 0 ? grid.FixedCount(axis) : grid.Count(axis) - 1;
+}
+
+GridCell firstCell(const StringGridData& grid, const Walk& walk) {
+    GridCell first;
+    alongAxis(first, walk.along) = entryLine(grid, walk.along, walk.step);
+    alongAxis(first, walk.across) = entryLine(grid, walk.across, walk.lineStep);
+    return first;
+}
+
+bool inside(const StringGridData& grid, GridAxis axis, int index) {
+    return index >= grid.FixedCount(axis) && index < grid.Count(axis);
+}
+
+GridCell pastTheLastCell(PhraseGridModel& grid, const Walk& walk, T_lastcell last, bool& leave) {
+    switch (last) {
+    case T_lastcell::lc_first:
+        return firstCell(grid, walk);
+    case T_lastcell::lc_newcolrow: {
+        const int before = grid.Count(walk.across);
+        const int at = walk.lineStep > 0 ? before : grid.FixedCount(walk.across);
+        if (walk.across == GridAxis::Rows) {
+            grid.InsertRow(at);
+        } else {
+            grid.InsertColumn(at);
+        }
+        if (grid.Count(walk.across) == before) {
+            return {}; // the grid cannot grow any further
+        }
+        GridCell added;
+        alongAxis(added, walk.along) = entryLine(grid, walk.along, walk.step);
+        alongAxis(added, walk.across) =
+            walk.lineStep > 0 ? grid.Count(walk.across) - 1 : grid.FixedCount(walk.across);
+        return added;
+    }
+    case T_lastcell::lc_exit:
+        leave = true;
+        return {};
+    case T_lastcell::lc_stop:
+    default:
+        return {};
+    }
+}
+
+bool sameCounts(const StringGridData& grid, int cols, int rows) {
+    return grid.ColCount() == cols && grid.RowCount() == rows;
+}
+
+} // namespace
+
+T_nextcell OppositeDirection(T_nextcell direction) {
+    return static_cast<T_nextcell>((static_cast<int>(direction) + 4) % 8);
+}
+
+GridCell FirstCellOf(const StringGridData& grid, T_nextcell direction) {
+    return firstCell(grid, walkOf(direction));
+}
+
+TraversalStep NextCellStep(PhraseGridModel& grid, GridCell cell, T_nextcell direction,
+                           T_lastcell last) {
+    const Walk walk = walkOf(direction);
+    TraversalStep result;
+    int& along = alongAxis(cell, walk.along);
+    int& across = alongAxis(cell, walk.across);
+    along += walk.step;
+    if (!inside(grid, walk.along, along)) {
+        along = entryLine(grid, walk.along, walk.step);
+        across += walk.lineStep;
+        if (!inside(grid, walk.across, across)) {
+            result.cell = pastTheLastCell(grid, walk, last, result.leave);
+            return result;
+        }
+    }
+    result.cell = cell;
+    return result;
+}
+
+namespace {
+
+// Steps from the current cell until isTarget(cell), the start cell again, or a step that
+// added a line (the new line ends the walk: without any target cell every added line would
+// be followed by the next, for ever). Past the last cell with nowhere to go gives nowhere.
+template <typename Target>
+TraversalStep walkFromCurrent(PhraseGridModel& grid, T_nextcell direction, T_lastcell last,
+                              Target isTarget, GridCell nowhere) {
+    const GridCell start = grid.Current();
+    const int cols = grid.ColCount();
+    const int rows = grid.RowCount();
+    TraversalStep result;
+    GridCell cell = start;
+    for (;;) {
+        const TraversalStep step = NextCellStep(grid, cell, direction, last);
+        result.leave = result.leave || step.leave;
+        cell = step.cell;
+        if (cell == GridCell{}) {
+            result.cell = nowhere;
+            return result;
+        }
+        if (cell == start || isTarget(cell) || !sameCounts(grid, cols, rows)) {
+            result.cell = cell;
+            return result;
+        }
+    }
+}
+
+} // namespace
+
+TraversalStep TabTarget(PhraseGridModel& grid, T_nextcell direction, T_lastcell last,
+                        const std::function<bool(int col)>& isTabStop) {
+    return walkFromCurrent(
+        grid, direction, last, [&](GridCell cell) { return isTabStop(cell.col); }, grid.Current());
+}
+
+TraversalStep NextEditableCell(PhraseGridModel& grid, T_nextcell direction, T_lastcell last) {
+    return walkFromCurrent(
+        grid, direction, last,
+        [&](GridCell cell) { return grid.EffectiveEditable(cell.col, cell.row); }, GridCell{});
+}

@@ -1,0 +1,252 @@
+// Keyboard handling of the base grid: KeyDown moves the current cell as the framework's grid
+// does, and the characters a key types go through CharacterInput into the editor or to
+// KeyPress.
+#include "grid/view/StringGrid.h"
+
+#include "grid/editing/InplaceEdit.h"
+
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+bool isNavigationKey(int key) {
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool TStringGrid::event(QEvent* event) {
+    // With goTabs, Tab and Shift+Tab are the grid's keys rather than focus moves.
+    if (event->type() == QEvent::KeyPress && options_.testFlag(goTabs)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    disarmClickEdit();
+    const KeyInput input = keyInput(*event);
+    int key = input.key;
+    KeyDown(key, input.shift);
+    // As with the platform's character messages, the characters follow even when KeyDown
+    // consumed the key.
+    deliverCharacters(input.characters);
+    const bool gridKey =
+        isNavigationKey(input.key) || (input.key == Qt::Key_Tab && options_.testFlag(goTabs));
+    event->setAccepted(key == 0 || gridKey || !input.characters.isEmpty());
+}
+
+void TStringGrid::deliverCharacters(const QString& text) {
+    for (const QChar character : text) {
+        CharacterInput(character);
+    }
+}
+
+void TStringGrid::CharacterInput(QChar Key) {
+    if (options_.testFlag(goEditing) && (Key == QChar(8) || Key.unicode() >= 0x20)) {
+        openEditorByUser();
+        if (editorShown_ && editor_ && !editor_->isHidden()) {
+            editor_->ReceiveCharacter(Key);
+        }
+        return;
+    }
+    KeyPress(Key);
+}
+
+void TStringGrid::KeyPress(QChar& Key) {
+    if (OnKeyPress) {
+        OnKeyPress(this, Key);
+    }
+    if (Key == QChar(u'\r') && options_.testFlag(goEditing) &&
+        !options_.testFlag(goAlwaysShowEditor)) {
+        if (editorMode_) {
+            HideEditor();
+        } else {
+            openEditorByUser();
+        }
+        Key = QChar();
+    }
+}
+
+void TStringGrid::KeyDown(int& Key, TShiftState Shift) {
+    if (OnKeyDown) {
+        OnKeyDown(this, Key, Shift);
+    }
+    if (Key == Qt::Key_F2 && options_.testFlag(goEditing)) {
+        openEditorByUser();
+        return;
+    }
+    if (Key != 0) {
+        moveByKey(Key, Shift);
+    }
+}
+
+void TStringGrid::openEditorByUser() {
+    clampInView(data_->Current());
+    ShowEditor();
+}
+
+void TStringGrid::moveByKey(int key, TShiftState shift) {
+    const AxisMetrics cols = metrics(GridAxis::Columns);
+    const AxisMetrics rows = metrics(GridAxis::Rows);
+    const bool rowSelect = options_.testFlag(goRowSelect);
+    bool extend = shift.testFlag(ssShift) && options_.testFlag(goRangeSelect);
+    // 64 bits: a page added to a row near 2^31-1 must not wrap before it is clamped.
+    std::int64_t col = data_->Col();
+    std::int64_t row = data_->Row();
+    std::int64_t left = LeftCol();
+    std::int64_t top = TopRow();
+    const int pageWidth = cols.pageSize();
+    const int pageHeight = rows.pageSize();
+
+    if (shift.testFlag(ssCtrl)) {
+        switch (key) {
+        case Qt::Key_Up:
+            --top;
+            break;
+        case Qt::Key_Down:
+            ++top;
+            break;
+        case Qt::Key_Left:
+            if (!rowSelect) {
+                col -= pageWidth;
+                left -= pageWidth;
+            }
+            break;
+        case Qt::Key_Right:
+            if (!rowSelect) {
+                col += pageWidth;
+                left += pageWidth;
+            }
+            break;
+        case Qt::Key_PageUp:
+            row = top;
+            break;
+        case Qt::Key_PageDown:
+            row = std::max(rows.lastFullyVisible(), rows.first());
+            break;
+        case Qt::Key_Home:
+            col = data_->FixedCols();
+            row = data_->FixedRows();
+            break;
+        case Qt::Key_End:
+            col = data_->ColCount() - 1;
+            row = data_->RowCount() - 1;
+            break;
+        default:
+            return;
+        }
+    } else {
+        switch (key) {
+        case Qt::Key_Up:
+            --row;
+            break;
+        case Qt::Key_Down:
+            ++row;
+            break;
+        case Qt::Key_Left:
+            --(rowSelect ? left : col);
+            break;
+        case Qt::Key_Right:
+            ++(rowSelect ? left : col);
+            break;
+        case Qt::Key_PageUp:
+            row -= pageHeight;
+            top -= pageHeight;
+            break;
+        case Qt::Key_PageDown:
+            row += pageHeight;
+            top += pageHeight;
+            break;
+        case Qt::Key_Home:
+            if (rowSelect) {
+                row = data_->FixedRows();
+            } else {
+                col = data_->FixedCols();
+            }
+            break;
+        case Qt::Key_End:
+            if (rowSelect) {
+                row = data_->RowCount() - 1;
+            } else {
+                col = data_->ColCount() - 1;
+            }
+            break;
+        case Qt::Key_Tab: {
+            if (!options_.testFlag(goTabs) || shift.testFlag(ssAlt)) {
+                return;
+            }
+            const GridCell next = tabTarget(shift.testFlag(ssShift));
+            col = next.col;
+            row = next.row;
+            extend = false;
+            break;
+        }
+        default:
+            return;
+        }
+    }
+
+    const auto clampLine = [](std::int64_t value, int low, int high) {
+        return static_cast<int>(std::clamp<std::int64_t>(value, low, std::max(low, high)));
+    };
+    if (left != LeftCol()) {
+        setFirst(GridAxis::Columns, clampLine(left, cols.fixed(), cols.maxFirst()));
+    }
+    if (top != TopRow()) {
+        setFirst(GridAxis::Rows, clampLine(top, rows.fixed(), rows.maxFirst()));
+    }
+    const int newCol = clampLine(col, data_->FixedCols(), data_->ColCount() - 1);
+    const int newRow = clampLine(row, data_->FixedRows(), data_->RowCount() - 1);
+    if (newCol != data_->Col() || newRow != data_->Row()) {
+        data_->setCurrentCell(newCol, newRow, extend);
+    }
+}
+
+GridCell TStringGrid::tabTarget(bool backwards) const {
+    // Along the row, wrapping into the next (previous) row and round from the last row to
+    // the first, until a column that is a tab stop or the start column.
+    const int fixedCols = data_->FixedCols();
+    const int fixedRows = data_->FixedRows();
+    const int colCount = data_->ColCount();
+    const int rowCount = data_->RowCount();
+    GridCell cell = data_->Current();
+    do {
+        if (backwards) {
+            if (--cell.col < fixedCols) {
+                cell.col = colCount - 1;
+                if (--cell.row < fixedRows) {
+                    cell.row = rowCount - 1;
+                }
+            }
+        } else {
+            if (++cell.col >= colCount) {
+                cell.col = fixedCols;
+                if (++cell.row >= rowCount) {
+                    cell.row = fixedRows;
+                }
+            }
+        }
+    } while (!TabStops(cell.col) && cell.col != data_->Col());
+    return cell;
+}
