@@ -17,12 +17,12 @@ static void initDesignResources() {
     Q_INIT_RESOURCE(PhraseGridDesigns);
 }
 
-GridDesign TextPageGridDesign() {
+GridDesign textPageGridDesign() {
     initDesignResources();
     return {1, 100, 0, 0, designResource("TextPageGrid.formdata")};
 }
 
-GridDesign SmileysGridDesign() {
+GridDesign smileysGridDesign() {
     initDesignResources();
     return {2, 100, 0, 1, designResource("SmileysGrid.formdata")};
 }

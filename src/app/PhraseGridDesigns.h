@@ -6,5 +6,5 @@
 // of the six text pages (grd_1 to grd_3 and grd_5 to grd_7) and the Smileys page's grd_4.
 // The main window gives each grid its design with ApplyGridDesign; sizes, scroll bars and
 // the other display settings are its own.
-GridDesign TextPageGridDesign();
-GridDesign SmileysGridDesign();
+GridDesign textPageGridDesign();
+GridDesign smileysGridDesign();

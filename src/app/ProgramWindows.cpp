@@ -7,7 +7,7 @@
 #include "dialogs/TfZeilenHoehe.h"
 #include "grid/view/PhraseGrid.h"
 
-std::unique_ptr<TfMain> CreateProgramWindows() {
+std::unique_ptr<TfMain> createProgramWindows() {
     auto fMain = std::make_unique<TfMain>();
     TfMain* main = fMain.get();
     TfMain::Dialogs dialogs;

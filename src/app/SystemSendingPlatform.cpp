@@ -6,10 +6,10 @@
 #include "sending/x11/X11Platform.h"
 #endif
 
-std::unique_ptr<SendingPlatform> CreateSystemSendingPlatform() {
+std::unique_ptr<SendingPlatform> createSystemSendingPlatform() {
 #ifdef _WIN32
-    return CreateWin32Platform();
+    return createWin32Platform();
 #else
-    return CreateX11Platform();
+    return createX11Platform();
 #endif
 }

@@ -6,4 +6,4 @@
 
 // The sending services of the desktop the program runs on: Win32 on Windows, X11
 // elsewhere. Nothing when they are not available (no X display).
-std::unique_ptr<SendingPlatform> CreateSystemSendingPlatform();
+std::unique_ptr<SendingPlatform> createSystemSendingPlatform();

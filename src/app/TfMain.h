@@ -63,13 +63,13 @@ public:
     void setSendingPlatform(std::unique_ptr<SendingPlatform> platform);
 
     // Program-wide values.
-    const QString& SettingsPath() const { return settingsPath_; }
-    const QByteArray& TargetTitle() const { return targetTitle_; }
+    const QString& settingsPath() const { return settingsPath_; }
+    const QByteArray& targetTitle() const { return targetTitle_; }
     void setTargetTitle(const QByteArray& title) { targetTitle_ = title; }
     bool FirstExecution() const { return firstExecution_; }
     // The row under the pointer at the latest mouse press on any grid: -1 off the cells,
     // 0 before any press.
-    int PressedRow() const { return pressedRow_; }
+    int pressedRow() const { return pressedRow_; }
 
     // The grid of the active page, or nullptr when no page is active.
     TPhraseGrid* ActiveGrid() const;

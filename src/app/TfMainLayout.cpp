@@ -19,7 +19,7 @@
 
 namespace {
 
-const std::array<QString, TfMain::kPageCount> designCaptions = {
+const std::array<QString, TfMain::kPageCount> kDesignCaptions = {
     QStringLiteral("Sprüche"), QStringLiteral("Schnaps-Ansagen"), QStringLiteral("Standardsätze"),
     QStringLiteral("Smileys"), QStringLiteral("USER1"),           QStringLiteral("USER2"),
     QStringLiteral("USER3")};
@@ -41,7 +41,7 @@ std::array<QWidget*, TfMain::kPageCount> makePages() {
 
 void setUpPhraseGrid(TPhraseGrid& grid, bool smileys) {
     PhraseGridModel& model = grid.model();
-    ApplyGridDesign(model, smileys ? SmileysGridDesign() : TextPageGridDesign());
+    applyGridDesign(model, smileys ? smileysGridDesign() : textPageGridDesign());
     // Defaults first: setting one drops the individual sizes.
     model.setDefaultRowHeight(50);
     if (smileys) {
@@ -56,7 +56,7 @@ void setUpPhraseGrid(TPhraseGrid& grid, bool smileys) {
     // As a grid comes from its design: on its first non-fixed cell.
     model.setCurrentCell(model.FixedCols(), model.FixedRows());
     grid.setScrollBars(smileys ? TScrollStyle::ssBoth : TScrollStyle::ssVertical);
-    grid.setOptions(defaultGridOptions | goColMoving | goEditing | goTabs);
+    grid.setOptions(kDefaultGridOptions | goColMoving | goEditing | goTabs);
     grid.setToolTip(QStringLiteral("Hier doppelklicken um den gewünschten \n"
                                    "Text in das Vorschaufenster zu kopieren!"));
     grid.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -109,7 +109,7 @@ TfMain::TfMain(QWidget* parent)
 
     fillingLayout(Panel2)->addWidget(PageControl1);
     for (int page = 0; page < kPageCount; ++page) {
-        PageControl1->addTab(TabSheet[page], designCaptions[page]);
+        PageControl1->addTab(TabSheet[page], kDesignCaptions[page]);
     }
 
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);

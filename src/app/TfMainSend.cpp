@@ -33,7 +33,7 @@ void TfMain::setSendingPlatform(std::unique_ptr<SendingPlatform> platform) {
 
 SendingPlatform* TfMain::sendingPlatform() {
     if (!platform_) {
-        platform_ = CreateSystemSendingPlatform();
+        platform_ = createSystemSendingPlatform();
     }
     return platform_.get();
 }
@@ -50,6 +50,6 @@ void TfMain::SendPreviewText() {
         ::SendPreviewText(*platform, title,
                           std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
                           autoEnter) == SendResult::TargetMissing) {
-        showInformation(fromCp1252(std::string_view(MissingTargetMessage(title))));
+        showInformation(fromCp1252(std::string_view(missingTargetMessage(title))));
     }
 }

@@ -32,7 +32,7 @@ void TfMain::writeSettings() const {
     ProfileFile settings(settingsPath_);
     const QByteArrayView section = SettingsKeys::kSection;
     for (int page = 0; page < kPageCount; ++page) {
-        settings.writeString(section, SettingsKeys::TabSheetName(page),
+        settings.writeString(section, SettingsKeys::tabSheetName(page),
                              toCp1252(PageControl1->tabText(page)));
     }
     const QRect outer = outerGeometry(*this);
@@ -41,7 +41,7 @@ void TfMain::writeSettings() const {
     settings.writeWholeNumber(section, SettingsKeys::kWidth, outer.width());
     settings.writeWholeNumber(section, SettingsKeys::kHeight, outer.height());
     for (int page = 0; page < kPageCount; ++page) {
-        settings.writeWholeNumber(section, SettingsKeys::GridHeight(page),
+        settings.writeWholeNumber(section, SettingsKeys::gridHeight(page),
                                   grd[page]->model().DefaultRowHeight());
     }
 }

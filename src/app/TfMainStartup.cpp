@@ -55,7 +55,7 @@ private:
 };
 
 QByteArray pageText(const TPhraseGrid& grid) {
-    return ExportText(grid.model(), gridTextSeparator, wholeGridText)->data();
+    return ExportText(grid.model(), kGridTextSeparator, kWholeGridText)->data();
 }
 
 } // namespace
@@ -74,7 +74,7 @@ void TfMain::FormCreate() {
     }
     applyColumnWidthRule();
     PageControl1->setCurrentIndex(0);
-    settingsPath_ = settingsPath();
+    settingsPath_ = ::settingsPath();
 
     if (!QFileInfo::exists(settingsPath_)) {
         // A first start: the design values stay, and the first-run question comes.
@@ -100,7 +100,7 @@ void TfMain::FormCreate() {
     std::array<QString, kPageCount> pageNames;
     for (int page = 0; page < kPageCount; ++page) {
         pageNames[page] =
-            fromCp1252(settings.readString(section, SettingsKeys::TabSheetName(page)));
+            fromCp1252(settings.readString(section, SettingsKeys::tabSheetName(page)));
     }
     setWindowFontName(*this, fromCp1252(settings.readString(section, SettingsKeys::kFontname)));
     if (const auto size = readNumber(SettingsKeys::kFontSize)) {
@@ -119,7 +119,7 @@ void TfMain::FormCreate() {
     }
 
     for (int page = 0; page < kPageCount; ++page) {
-        if (const auto rowHeight = readNumber(SettingsKeys::GridHeight(page))) {
+        if (const auto rowHeight = readNumber(SettingsKeys::gridHeight(page))) {
             grd[page]->model().setDefaultRowHeight(*rowHeight);
         }
     }

@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString keeperName = QStringLiteral("outerSizeKeeper");
+const QString kKeeperName = QStringLiteral("outerSizeKeeper");
 
 QSize frameExtra(const QWidget& window) {
     return window.frameGeometry().size() - window.geometry().size();
@@ -22,7 +22,7 @@ class OuterSizeKeeper : public QObject {
 public:
     OuterSizeKeeper(QWidget& window, QSize outer)
         : QObject(&window), window_(window), outer_(outer), extra_(frameExtra(window)) {
-        setObjectName(keeperName);
+        setObjectName(kKeeperName);
         window.installEventFilter(this);
     }
 
@@ -58,7 +58,7 @@ QRect outerGeometry(const QWidget& window) {
 }
 
 void setOuterGeometry(QWidget& window, const QRect& outer) {
-    for (QObject* keeper : window.findChildren<QObject*>(keeperName, Qt::FindDirectChildrenOnly)) {
+    for (QObject* keeper : window.findChildren<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly)) {
         window.removeEventFilter(keeper);
         delete keeper;
     }

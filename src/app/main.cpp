@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setWindowIcon(quipsenderIcon());
 
-    const std::unique_ptr<TfMain> fMain = CreateProgramWindows();
+    const std::unique_ptr<TfMain> fMain = createProgramWindows();
     // Left open, the help or about window must not keep the program running.
     QObject::connect(fMain.get(), &TfMain::shutdownComplete, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -8,7 +8,7 @@ namespace {
 
 // The code point at the front of `text`, which is consumed; nothing for a malformed
 // sequence, of which one byte is consumed.
-std::optional<char32_t> NextCodePoint(std::string_view& text) {
+std::optional<char32_t> nextCodePoint(std::string_view& text) {
     const auto lead = static_cast<unsigned char>(text[0]);
     std::size_t length = 0;
     char32_t value = 0;
@@ -53,12 +53,12 @@ std::optional<char32_t> NextCodePoint(std::string_view& text) {
 
 } // namespace
 
-std::string Utf8ToCp1252(std::string_view utf8) {
+std::string utf8ToCp1252(std::string_view utf8) {
     std::string result;
     result.reserve(utf8.size());
     while (!utf8.empty()) {
-        const auto codePoint = NextCodePoint(utf8);
-        const auto byte = codePoint ? UnicodeToCp1252(*codePoint) : std::nullopt;
+        const auto codePoint = nextCodePoint(utf8);
+        const auto byte = codePoint ? unicodeToCp1252(*codePoint) : std::nullopt;
         result += byte ? static_cast<char>(*byte) : '?';
     }
     return result;

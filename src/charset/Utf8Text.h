@@ -7,4 +7,4 @@
 
 // A UTF-8 text in cp1252; a character that cp1252 lacks, or a malformed sequence, becomes
 // "?", as Windows answers for a caption it cannot convert.
-std::string Utf8ToCp1252(std::string_view utf8);
+std::string utf8ToCp1252(std::string_view utf8);

@@ -87,7 +87,7 @@ bool TfOptionen::SendEnter() const {
 }
 
 void TfOptionen::FormCreate() {
-    settingsPath_ = settingsPath();
+    settingsPath_ = ::settingsPath();
     loadFromSettings();
 }
 

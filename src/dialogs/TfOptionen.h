@@ -28,7 +28,7 @@ class SpinEdit;
 //   the auto-Enter box from the settings file; an error there is reported, the dialog exists.
 // - Show it modally with exec(); it returns when either button or the close box hid it.
 // - The send action reads SendEnter() at the moment of sending.
-// - SettingsPath() is the settings file's path as computed at construction.
+// - settingsPath() is the settings file's path as computed at construction.
 class TfOptionen : public QDialog {
     Q_OBJECT
 public:
@@ -38,7 +38,7 @@ public:
 
     // The auto-Enter box as it stands, applied or not.
     bool SendEnter() const;
-    const QString& SettingsPath() const { return settingsPath_; }
+    const QString& settingsPath() const { return settingsPath_; }
 
     void FormCreate();
     void FormShow();

@@ -14,7 +14,7 @@ void encodeInto(const QString& text, Out& out) {
             cp = QChar::surrogateToUcs4(text.at(i).unicode(), text.at(i + 1).unicode());
             ++i;
         }
-        const auto byte = UnicodeToCp1252(cp);
+        const auto byte = unicodeToCp1252(cp);
         out.push_back(byte ? static_cast<char>(*byte) : '?');
     }
 }
@@ -25,7 +25,7 @@ QString fromCp1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        out[i] = QChar(Cp1252ToUnicode(static_cast<unsigned char>(bytes[i])));
+        out[i] = QChar(cp1252ToUnicode(static_cast<unsigned char>(bytes[i])));
     }
     return text;
 }

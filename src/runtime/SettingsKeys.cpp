@@ -2,11 +2,11 @@
 
 namespace SettingsKeys {
 
-QByteArray TabSheetName(int page) {
+QByteArray tabSheetName(int page) {
     return "TabSheet" + QByteArray::number(page + 1) + "Name";
 }
 
-QByteArray GridHeight(int page) {
+QByteArray gridHeight(int page) {
     return "GridHeight" + QByteArray::number(page + 1);
 }
 

@@ -15,9 +15,9 @@ inline constexpr QByteArrayView kFontSize{"FontSize"};
 inline constexpr QByteArrayView kSendEnter{"SendEnter"};
 
 // The page names by page index 0 to 6: "TabSheet1Name" ... "TabSheet7Name".
-QByteArray TabSheetName(int page);
+QByteArray tabSheetName(int page);
 // The default row heights of the grids by page index: "GridHeight1" ... "GridHeight7".
-QByteArray GridHeight(int page);
+QByteArray gridHeight(int page);
 
 // Beware: PosTop holds the window's left edge and PosLeft its top edge, both ways.
 inline constexpr QByteArrayView kPosTop{"PosTop"};

@@ -1,14 +1,14 @@
 #include "sending/AsciiText.h"
 
-std::string AsciiUpper(std::string_view text) {
+std::string asciiUpper(std::string_view text) {
     std::string result(text);
     for (char& c : result) {
-        c = AsciiUpper(c);
+        c = asciiUpper(c);
     }
     return result;
 }
 
-std::string_view TrimControls(std::string_view text) {
+std::string_view trimControls(std::string_view text) {
     const auto isControl = [](char c) { return static_cast<unsigned char>(c) <= 32; };
     while (!text.empty() && isControl(text.front())) {
         text.remove_prefix(1);

@@ -6,9 +6,9 @@
 
 namespace {
 
-unsigned char FoldCp1252(unsigned char c) {
-    if (IsAsciiLetter(c)) {
-        return static_cast<unsigned char>(AsciiUpper(static_cast<char>(c)));
+unsigned char foldCp1252(unsigned char c) {
+    if (isAsciiLetter(c)) {
+        return static_cast<unsigned char>(asciiUpper(static_cast<char>(c)));
     }
     // à..þ to À..Þ, but not ÷ (0xF7); š œ ž ÿ to Š Œ Ž Ÿ. ß and µ have no upper case here.
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) {
@@ -30,18 +30,18 @@ unsigned char FoldCp1252(unsigned char c) {
 
 } // namespace
 
-bool CaptionStartsWith(std::string_view caption, std::string_view title) {
+bool captionStartsWith(std::string_view caption, std::string_view title) {
     if (caption.size() < title.size()) {
         return false;
     }
     return std::equal(title.begin(), title.end(), caption.begin(),
-                      [](char t, char c) { return AsciiUpper(t) == AsciiUpper(c); });
+                      [](char t, char c) { return asciiUpper(t) == asciiUpper(c); });
 }
 
-bool CaptionEquals(std::string_view caption, std::string_view title) {
+bool captionEquals(std::string_view caption, std::string_view title) {
     return std::equal(caption.begin(), caption.end(), title.begin(), title.end(),
                       [](char a, char b) {
-                          return FoldCp1252(static_cast<unsigned char>(a)) ==
-                                 FoldCp1252(static_cast<unsigned char>(b));
+                          return foldCp1252(static_cast<unsigned char>(a)) ==
+                                 foldCp1252(static_cast<unsigned char>(b));
                       });
 }

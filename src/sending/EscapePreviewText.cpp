@@ -1,6 +1,6 @@
 #include "sending/EscapePreviewText.h"
 
-std::string_view AltGrEscape(char character) {
+std::string_view altGrEscape(char character) {
     switch (character) {
     case '{':
         return "{ALTDOWN}{CTRLDOWN}7{ALTUP}{CTRLUP}";
@@ -25,7 +25,7 @@ std::string EscapePreviewText(std::string_view previewText) {
     std::string result;
     result.reserve(previewText.size());
     for (const char c : previewText) {
-        const std::string_view escape = AltGrEscape(c);
+        const std::string_view escape = altGrEscape(c);
         if (escape.empty()) {
             result += c;
         } else {

@@ -7,30 +7,30 @@
 WindowHandle FindTargetWindow(SendingPlatform& platform, std::string_view title) {
     // Every caption begins with the empty title: it would pick whatever window comes first.
     if (title.empty()) {
-        return NullWindow;
+        return kNullWindow;
     }
     try {
         WindowHandle found = platform.findWindowByCaption(title);
-        if (found == NullWindow) {
+        if (found == kNullWindow) {
             platform.forEachTopLevelWindow([&](WindowHandle window) {
                 std::string caption = platform.windowCaption(window);
-                if (caption.size() > MaxCaptionLength) {
-                    caption.resize(MaxCaptionLength);
+                if (caption.size() > kMaxCaptionLength) {
+                    caption.resize(kMaxCaptionLength);
                 }
-                if (CaptionStartsWith(caption, title)) {
+                if (captionStartsWith(caption, title)) {
                     found = window;
                     return false;
                 }
                 return true;
             });
         }
-        if (found != NullWindow) {
+        if (found != kNullWindow) {
             platform.sendSystemCommand(found, SystemCommand::Hotkey);
             platform.sendSystemCommand(found, SystemCommand::Restore);
         }
         return found;
     } catch (...) {
         // A failed lookup is a missing window to the user, not an error.
-        return NullWindow;
+        return kNullWindow;
     }
 }

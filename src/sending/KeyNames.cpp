@@ -13,32 +13,61 @@ struct KeyName {
     std::uint8_t virtualKey;
 };
 
-constexpr KeyActionKind Down = KeyActionKind::KeyDown;
-constexpr KeyActionKind Up = KeyActionKind::KeyUp;
-constexpr KeyActionKind Press = KeyActionKind::KeyPress;
+constexpr KeyActionKind kDown = KeyActionKind::KeyDown;
+constexpr KeyActionKind kUp = KeyActionKind::KeyUp;
+constexpr KeyActionKind kPress = KeyActionKind::KeyPress;
 
-constexpr std::array<KeyName, 44> keyNames{{
-    {"ALTDOWN", Down, VkAlt}, {"ALTUP", Up, VkAlt},         {"CTRLDOWN", Down, VkCtrl},
-    {"CTRLUP", Up, VkCtrl},   {"SHIFTDOWN", Down, VkShift}, {"SHIFTUP", Up, VkShift},
-    {"NUM0", Press, 96},      {"NUM1", Press, 97},          {"NUM2", Press, 98},
-    {"NUM3", Press, 99},      {"NUM4", Press, 100},         {"NUM5", Press, 101},
-    {"NUM6", Press, 102},     {"NUM7", Press, 103},         {"NUM8", Press, 104},
-    {"NUM9", Press, 105},     {"NUM*", Press, 106},         {"NUM+", Press, 107},
-    {"NUM-", Press, 109},     {"NUM.", Press, 110},         {"NUM/", Press, 111},
-    {"F1", Press, 112},       {"F2", Press, 113},           {"F3", Press, 114},
-    {"F4", Press, 115},       {"F5", Press, 116},           {"F6", Press, 117},
-    {"F7", Press, 118},       {"F8", Press, 119},           {"F9", Press, 120},
-    {"F10", Press, 121},      {"F11", Press, 122},          {"F12", Press, 123},
-    {"END", Press, 35},       {"HOME", Press, 36},          {"LEFT", Press, 37},
-    {"UP", Press, 38},        {"RIGHT", Press, 39},         {"DOWN", Press, 40},
-    {"INSERT", Press, 45},    {"INS", Press, 45},           {"DELETE", Press, 46},
-    {"DEL", Press, 46},       {"NUMLOCK", Press, 144},
+constexpr std::array<KeyName, 44> kKeyNames{{
+    {"ALTDOWN", kDown, kVkAlt},
+    {"ALTUP", kUp, kVkAlt},
+    {"CTRLDOWN", kDown, kVkCtrl},
+    {"CTRLUP", kUp, kVkCtrl},
+    {"SHIFTDOWN", kDown, kVkShift},
+    {"SHIFTUP", kUp, kVkShift},
+    {"NUM0", kPress, 96},
+    {"NUM1", kPress, 97},
+    {"NUM2", kPress, 98},
+    {"NUM3", kPress, 99},
+    {"NUM4", kPress, 100},
+    {"NUM5", kPress, 101},
+    {"NUM6", kPress, 102},
+    {"NUM7", kPress, 103},
+    {"NUM8", kPress, 104},
+    {"NUM9", kPress, 105},
+    {"NUM*", kPress, 106},
+    {"NUM+", kPress, 107},
+    {"NUM-", kPress, 109},
+    {"NUM.", kPress, 110},
+    {"NUM/", kPress, 111},
+    {"F1", kPress, 112},
+    {"F2", kPress, 113},
+    {"F3", kPress, 114},
+    {"F4", kPress, 115},
+    {"F5", kPress, 116},
+    {"F6", kPress, 117},
+    {"F7", kPress, 118},
+    {"F8", kPress, 119},
+    {"F9", kPress, 120},
+    {"F10", kPress, 121},
+    {"F11", kPress, 122},
+    {"F12", kPress, 123},
+    {"END", kPress, 35},
+    {"HOME", kPress, 36},
+    {"LEFT", kPress, 37},
+    {"UP", kPress, 38},
+    {"RIGHT", kPress, 39},
+    {"DOWN", kPress, 40},
+    {"INSERT", kPress, 45},
+    {"INS", kPress, 45},
+    {"DELETE", kPress, 46},
+    {"DEL", kPress, 46},
+    {"NUMLOCK", kPress, 144},
 }};
 
 } // namespace
 
-std::optional<KeyAction> KeyNameAction(std::string_view upperName) {
-    for (const KeyName& entry : keyNames) {
+std::optional<KeyAction> keyNameAction(std::string_view upperName) {
+    for (const KeyName& entry : kKeyNames) {
         if (entry.name == upperName) {
             return KeyAction{entry.kind, entry.virtualKey, {}};
         }

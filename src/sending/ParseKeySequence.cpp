@@ -11,22 +11,22 @@
 
 namespace {
 
-bool MatchesIgnoringAsciiCase(std::string_view text, std::size_t at, std::string_view upperName) {
+bool matchesIgnoringAsciiCase(std::string_view text, std::size_t at, std::string_view upperName) {
     if (text.size() - at < upperName.size()) {
         return false;
     }
     return std::equal(upperName.begin(), upperName.end(), text.begin() + static_cast<long>(at),
-                      [](char name, char c) { return name == AsciiUpper(c); });
+                      [](char name, char c) { return name == asciiUpper(c); });
 }
 
 // Every occurrence, left to right, without overlaps.
-std::string ReplaceAllIgnoringAsciiCase(std::string_view text, std::string_view upperName,
+std::string replaceAllIgnoringAsciiCase(std::string_view text, std::string_view upperName,
                                         char replacement) {
     std::string result;
     result.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        if (MatchesIgnoringAsciiCase(text, i, upperName)) {
+        if (matchesIgnoringAsciiCase(text, i, upperName)) {
             result += replacement;
             i += upperName.size();
         } else {
@@ -36,31 +36,31 @@ std::string ReplaceAllIgnoringAsciiCase(std::string_view text, std::string_view 
     return result;
 }
 
-std::optional<std::uint8_t> ModifierKey(std::string_view upperName) {
+std::optional<std::uint8_t> modifierKey(std::string_view upperName) {
     if (upperName == "ALT") {
-        return VkAlt;
+        return kVkAlt;
     }
     if (upperName == "CTRL") {
-        return VkCtrl;
+        return kVkCtrl;
     }
     if (upperName == "SHIFT") {
-        return VkShift;
+        return kVkShift;
     }
     return std::nullopt;
 }
 
-void InterpretToken(std::string_view content, std::vector<KeyAction>& actions) {
-    const std::string_view token = TrimControls(content);
+void interpretToken(std::string_view content, std::vector<KeyAction>& actions) {
+    const std::string_view token = trimControls(content);
     const KeyAction activate{KeyActionKind::Activate, 0, {}};
 
-    if (const auto named = KeyNameAction(AsciiUpper(token))) {
+    if (const auto named = keyNameAction(asciiUpper(token))) {
         actions.push_back(activate);
         actions.push_back(*named);
         return;
     }
     if (const auto dash = token.find('-'); dash != std::string_view::npos) {
         // A dash with anything but a modifier name before it names nothing at all.
-        if (const auto key = ModifierKey(AsciiUpper(token.substr(0, dash)))) {
+        if (const auto key = modifierKey(asciiUpper(token.substr(0, dash)))) {
             actions.push_back(activate);
             actions.push_back({KeyActionKind::KeyDown, *key, {}});
             actions.push_back({KeyActionKind::TypeText, 0, std::string(token.substr(dash + 1))});
@@ -71,13 +71,13 @@ void InterpretToken(std::string_view content, std::vector<KeyAction>& actions) {
     actions.push_back(activate);
 }
 
-void PushText(std::vector<KeyAction>& actions, std::string_view text) {
+void pushText(std::vector<KeyAction>& actions, std::string_view text) {
     actions.push_back({KeyActionKind::TypeText, 0, std::string(text)});
 }
 
 } // namespace
 
-std::string ReplaceSpecialKeyNames(std::string_view sequence) {
+std::string replaceSpecialKeyNames(std::string_view sequence) {
     struct Special {
         std::string_view name;
         char replacement;
@@ -90,13 +90,13 @@ std::string ReplaceSpecialKeyNames(std::string_view sequence) {
     }};
     std::string result(sequence);
     for (const Special& special : specials) {
-        result = ReplaceAllIgnoringAsciiCase(result, special.name, special.replacement);
+        result = replaceAllIgnoringAsciiCase(result, special.name, special.replacement);
     }
     return result;
 }
 
 std::vector<KeyAction> ParseKeySequence(std::string_view sequence) {
-    const std::string text = ReplaceSpecialKeyNames(sequence);
+    const std::string text = replaceSpecialKeyNames(sequence);
     const std::string_view view(text);
 
     std::vector<KeyAction> actions;
@@ -112,15 +112,15 @@ std::vector<KeyAction> ParseKeySequence(std::string_view sequence) {
             groupOpen = false;
             anyGroup = true;
             if (groupStart > runStart) {
-                PushText(actions, view.substr(runStart, groupStart - runStart));
+                pushText(actions, view.substr(runStart, groupStart - runStart));
             }
-            InterpretToken(view.substr(groupStart + 1, i - groupStart - 1), actions);
+            interpretToken(view.substr(groupStart + 1, i - groupStart - 1), actions);
             runStart = i + 1;
         }
     }
     // An unclosed group is no group: its brace and what follows are typed.
     if (!anyGroup || runStart < view.size()) {
-        PushText(actions, view.substr(runStart));
+        pushText(actions, view.substr(runStart));
     }
     return actions;
 }

@@ -13,4 +13,4 @@ std::vector<KeyAction> ParseKeySequence(std::string_view sequence);
 
 // The first stage of parsing: "{ENTER}", "{TAB}", "{ESC}" and "{ESCAPE}", in any letter
 // case, become carriage return, tab and escape.
-std::string ReplaceSpecialKeyNames(std::string_view sequence);
+std::string replaceSpecialKeyNames(std::string_view sequence);

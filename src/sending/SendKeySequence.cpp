@@ -9,10 +9,10 @@
 
 namespace {
 
-constexpr unsigned ShiftBit = 1;
-constexpr unsigned CtrlBit = 2;
-constexpr unsigned AltBit = 4;
-constexpr unsigned NoKey = 0xFF;
+constexpr unsigned kShiftBit = 1;
+constexpr unsigned kCtrlBit = 2;
+constexpr unsigned kAltBit = 4;
+constexpr unsigned kNoKey = 0xFF;
 
 // Performs the actions of one call and remembers which keys it holds down, so that they
 // can be let go should typing have to stop half-way.
@@ -49,11 +49,11 @@ public:
         // Caps Lock is off while typing so that Shift alone decides the case.
         const bool capsLock = platform_.capsLockOn();
         if (capsLock) {
-            press(VkCapsLock, KeySource::VirtualKey);
+            press(kVkCapsLock, KeySource::VirtualKey);
         }
         bool reached = true;
         for (const char c : text) {
-            platform_.keystrokePause(KeystrokePause);
+            platform_.keystrokePause(kKeystrokePause);
             if (!activate()) {
                 reached = false;
                 break;
@@ -61,7 +61,7 @@ public:
             typeCharacter(static_cast<unsigned char>(c));
         }
         if (capsLock) {
-            press(VkCapsLock, KeySource::VirtualKey);
+            press(kVkCapsLock, KeySource::VirtualKey);
         }
         return reached;
     }
@@ -78,26 +78,26 @@ private:
         const unsigned key = platform_.layoutKey(c);
         const unsigned code = key & 0xFF;
         const unsigned modifiers = key >> 8;
-        if (code == NoKey || modifiers == NoKey) {
+        if (code == kNoKey || modifiers == kNoKey) {
             return;
         }
-        const bool shift = (modifiers & ShiftBit) != 0;
+        const bool shift = (modifiers & kShiftBit) != 0;
         // AltGr characters need Ctrl and Alt held; Ctrl alone (a line feed) is not held.
-        const bool altGr = (modifiers & (CtrlBit | AltBit)) == (CtrlBit | AltBit);
+        const bool altGr = (modifiers & (kCtrlBit | kAltBit)) == (kCtrlBit | kAltBit);
         if (altGr) {
-            down(VkCtrl, KeySource::VirtualKey);
-            down(VkAlt, KeySource::VirtualKey);
+            down(kVkCtrl, KeySource::VirtualKey);
+            down(kVkAlt, KeySource::VirtualKey);
         }
         if (shift) {
-            down(VkShift, KeySource::VirtualKey);
+            down(kVkShift, KeySource::VirtualKey);
         }
         press(static_cast<std::uint8_t>(code), KeySource::TypedCharacter);
         if (shift) {
-            up(VkShift, KeySource::VirtualKey);
+            up(kVkShift, KeySource::VirtualKey);
         }
         if (altGr) {
-            up(VkAlt, KeySource::VirtualKey);
-            up(VkCtrl, KeySource::VirtualKey);
+            up(kVkAlt, KeySource::VirtualKey);
+            up(kVkCtrl, KeySource::VirtualKey);
         }
     }
 

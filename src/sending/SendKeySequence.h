@@ -7,7 +7,7 @@
 
 // The pause before every typed character. The input queue keeps keys in order, so it can be
 // short; it leaves the processor mostly idle while a long text is typed.
-inline constexpr std::chrono::microseconds KeystrokePause{100};
+inline constexpr std::chrono::microseconds kKeystrokePause{100};
 
 enum class SendOutcome {
     Completed,

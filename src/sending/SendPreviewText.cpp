@@ -6,12 +6,12 @@
 
 SendResult SendPreviewText(SendingPlatform& platform, std::string_view targetTitle,
                            std::string_view previewText, bool autoEnter) {
-    if (FindTargetWindow(platform, targetTitle) == NullWindow) {
+    if (FindTargetWindow(platform, targetTitle) == kNullWindow) {
         return SendResult::TargetMissing;
     }
     // The second lookup activates the window once more; its answer is the one typed into.
     const WindowHandle window = FindTargetWindow(platform, targetTitle);
-    if (window == NullWindow) {
+    if (window == kNullWindow) {
         return SendResult::TargetMissing;
     }
     std::string text = EscapePreviewText(previewText);
@@ -23,7 +23,7 @@ SendResult SendPreviewText(SendingPlatform& platform, std::string_view targetTit
                : SendResult::FocusLost;
 }
 
-std::string MissingTargetMessage(std::string_view targetTitle) {
+std::string missingTargetMessage(std::string_view targetTitle) {
     std::string message = "Zielfenster ";
     message += targetTitle;
     message += " nicht vorhanden!";

@@ -20,4 +20,4 @@ SendResult SendPreviewText(SendingPlatform& platform, std::string_view targetTit
                            std::string_view previewText, bool autoEnter);
 
 // "Zielfenster <title> nicht vorhanden!", in cp1252 like the title.
-std::string MissingTargetMessage(std::string_view targetTitle);
+std::string missingTargetMessage(std::string_view targetTitle);

@@ -30,7 +30,7 @@ public:
     virtual ~SendingPlatform() = default;
 
     // The first top-level window whose whole caption equals `caption`, compared without
-    // regard to case as FindWindowA does (CaptionEquals); NullWindow when there is none.
+    // regard to case as FindWindowA does (CaptionEquals); kNullWindow when there is none.
     virtual WindowHandle findWindowByCaption(std::string_view caption) = 0;
 
     // Calls `visit` for each top-level window once, in the platform's order (Z order, top

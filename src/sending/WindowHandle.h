@@ -6,4 +6,4 @@
 // recording backend. A distinct type so that it cannot be mixed up with key codes.
 enum class WindowHandle : std::uintptr_t {};
 
-inline constexpr WindowHandle NullWindow{};
+inline constexpr WindowHandle kNullWindow{};

@@ -17,7 +17,7 @@
 
 namespace {
 
-void WriteText(const QString& path, const QString& text) {
+void writeText(const QString& path, const QString& text) {
     // Replaced whole, so that a reader never sees half a text.
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
@@ -26,7 +26,7 @@ void WriteText(const QString& path, const QString& text) {
     }
 }
 
-void AnnounceReady(const QWidget& window) {
+void announceReady(const QWidget& window) {
     std::printf("ready 0x%llx\n", static_cast<unsigned long long>(window.winId()));
     std::fflush(stdout);
 }
@@ -53,14 +53,14 @@ int main(int argc, char* argv[]) {
     box.resize(480, 240);
     const QString outputPath = parser.value(output);
     if (!outputPath.isEmpty()) {
-        WriteText(outputPath, QString());
+        writeText(outputPath, QString());
         QObject::connect(&box, &QPlainTextEdit::textChanged,
-                         [&] { WriteText(outputPath, box.toPlainText()); });
+                         [&] { writeText(outputPath, box.toPlainText()); });
     }
 
     if (parser.isSet(hidden)) {
         box.winId(); // a native top-level window with its caption, never mapped
-        AnnounceReady(box);
+        announceReady(box);
     } else {
         if (parser.isSet(minimized)) {
             box.showMinimized();
@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
         QObject::connect(poll, &QTimer::timeout, [&box, poll, &parser, &minimized] {
             if (parser.isSet(minimized) || box.windowHandle()->isExposed()) {
                 poll->stop();
-                AnnounceReady(box);
+                announceReady(box);
             }
         });
         poll->start(10);

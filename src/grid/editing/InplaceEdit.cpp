@@ -72,7 +72,7 @@ void TInplaceEdit::Deselect() {
 }
 
 void TInplaceEdit::UpdateContents() {
-    setText(grid_->GetEditText(grid_->data().Col(), grid_->data().Row()));
+    setText(grid_->GetEditText(grid_->model().Col(), grid_->model().Row()));
 }
 
 void TInplaceEdit::KeyDown(int& Key, TShiftState Shift) {
@@ -185,7 +185,7 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void TInplaceEdit::ReceiveCharacter(QChar character) {
+void TInplaceEdit::receiveCharacter(QChar character) {
     KeyPress(character);
     if (!character.isNull()) {
         typeCharacter(character);
@@ -196,7 +196,7 @@ bool TInplaceEdit::focusNextPrevChild(bool next) {
     if (!tabChangesFocus()) {
         return false;
     }
-    return grid_->FocusNextControl(!next);
+    return grid_->focusNextControl(!next);
 }
 
 void TInplaceEdit::mouseDoubleClickEvent(QMouseEvent* event) {

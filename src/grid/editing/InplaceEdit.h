@@ -46,7 +46,7 @@ public:
     virtual void KeyPress(QChar& Key);
 
     // A character typed on the grid that opened the editor: through KeyPress into the box.
-    void ReceiveCharacter(QChar character);
+    void receiveCharacter(QChar character);
 
 protected:
     bool event(QEvent* event) override;

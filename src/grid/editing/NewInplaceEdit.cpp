@@ -25,14 +25,14 @@ void TNewInplaceEdit::SetEditorAlignment(TMyAlign alignment) {
 void TNewInplaceEdit::UpdateContents() {
     TInplaceEdit::UpdateContents();
     const PhraseGridModel& model = phraseGrid_->model();
-    bound_ = model.Current();
-    SetEditorAlignment(model.EffectiveAlignment(bound_.col, bound_.row));
-    const TMyFont& font = model.EffectiveFont(bound_.col, bound_.row);
+    bound_ = model.current();
+    SetEditorAlignment(model.effectiveAlignment(bound_.col, bound_.row));
+    const TMyFont& font = model.effectiveFont(bound_.col, bound_.row);
     setFont(toQFont(font));
     // The cell's normal colours, never the selection colours.
     const QPalette& gridColors = phraseGrid_->palette();
     QPalette colors = palette();
-    const QColor background = toQColor(model.EffectiveColor(bound_.col, bound_.row), gridColors);
+    const QColor background = toQColor(model.effectiveColor(bound_.col, bound_.row), gridColors);
     const QColor text = toQColor(font.Color(), gridColors);
     colors.setColor(QPalette::Base,
                     background.isValid() ? background : gridColors.color(QPalette::Base));

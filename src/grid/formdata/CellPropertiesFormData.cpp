@@ -53,9 +53,9 @@ void TCellProperties::WriteData(FormDataWriter& writer) const {
         writeByteItem(writer, tagEditability, editability_);
     }
     writeObjectItem(writer, tagBrush, Brush(), writeBrushRecord);
-    writeObjectItem(writer, tagSelectedBrush, SelectedBrush(), writeBrushRecord);
+    writeObjectItem(writer, tagSelectedBrush, selectedBrush(), writeBrushRecord);
     writeObjectItem(writer, tagFont, Font(), writeFontRecord);
-    writeObjectItem(writer, tagSelectedFont, SelectedFont(), writeFontRecord);
+    writeObjectItem(writer, tagSelectedFont, selectedFont(), writeFontRecord);
 }
 
 void TCellProperties::ReadItem(FormDataReader& reader, int tag) {
@@ -89,12 +89,12 @@ void TCellProperties::ReadItem(FormDataReader& reader, int tag) {
     }
 }
 
-void TCellProperties::WriteItems(FormDataWriter& writer) const {
+void TCellProperties::writeItems(FormDataWriter& writer) const {
     WriteData(writer);
     writer.writeInteger(tagEnd);
 }
 
-void TCellProperties::ReadItems(FormDataReader& reader) {
+void TCellProperties::readItems(FormDataReader& reader) {
     for (int tag = reader.readInteger(); tag != tagEnd; tag = reader.readInteger()) {
         ReadItem(reader, tag);
     }

@@ -3,11 +3,11 @@
 #include "grid/formdata/PropertyList.h"
 #include "grid/model/PhraseGridModel.h"
 
-void ApplyGridDesign(PhraseGridModel& grid, const GridDesign& design) {
+void applyGridDesign(PhraseGridModel& grid, const GridDesign& design) {
     grid.setColCount(design.colCount);
     grid.setRowCount(design.rowCount);
     grid.setFixedCols(design.fixedCols);
     grid.setFixedRows(design.fixedRows);
-    ReadPropertyList(grid, design.properties);
+    readPropertyList(grid, design.properties);
     grid.Loaded();
 }

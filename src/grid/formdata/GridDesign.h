@@ -17,4 +17,4 @@ struct GridDesign {
 // Gives a grid its design in the order the form data need: the counts and fixed counts
 // first (the after-loading step places cell texts only inside them), then the stored
 // properties, then the after-loading step. Throws QuipError for malformed properties.
-void ApplyGridDesign(PhraseGridModel& grid, const GridDesign& design);
+void applyGridDesign(PhraseGridModel& grid, const GridDesign& design);

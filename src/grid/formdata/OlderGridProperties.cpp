@@ -122,7 +122,7 @@ FormDataFiler::Reader colorList(PhraseGridModel& grid, T target) {
 
 } // namespace
 
-void DefineOlderGridProperties(PhraseGridModel& grid, FormDataFiler& filer) {
+void defineOlderGridProperties(PhraseGridModel& grid, FormDataFiler& filer) {
     const auto define = [&filer](const char* name, FormDataFiler::Reader reader) {
         filer.DefineProperty(name, std::move(reader), nullptr, false);
     };

@@ -6,4 +6,4 @@ class PhraseGridModel;
 // The stored properties of older versions of the grid, read but never written: alignment
 // and editability as binary blocks, and fonts, brushes, colours and selected colours as
 // lists. Each entry goes through the matching per-layer operation of the grid.
-void DefineOlderGridProperties(PhraseGridModel& grid, FormDataFiler& filer);
+void defineOlderGridProperties(PhraseGridModel& grid, FormDataFiler& filer);

@@ -54,7 +54,7 @@ void readHints(PhraseGridModel& grid, FormDataReader& reader) {
 void writeHints(const PhraseGridModel& grid, FormDataWriter& writer) {
     writer.writeListBegin();
     forEachInside(
-        grid.Hints(), grid.ColCount(), grid.RowCount(),
+        grid.hints(), grid.ColCount(), grid.RowCount(),
         [&](int col, int row, const QByteArray& hint) { writeText(writer, col, row, hint); });
     writer.writeListEnd();
 }
@@ -62,7 +62,7 @@ void writeHints(const PhraseGridModel& grid, FormDataWriter& writer) {
 // The texts wait in the pending list: the grid's size may not be known yet.
 void readCells(PhraseGridModel& grid, FormDataReader& reader) {
     readTexts(reader, [&grid](int col, int row, const QByteArray& text) {
-        grid.PendingCells().put(col, row, text);
+        grid.pendingCells().put(col, row, text);
     });
     grid.setCellsFromFormData(true);
 }
@@ -102,9 +102,9 @@ void readLayer(PhraseGridModel& grid, PropertyLayer layer, FormDataReader& reade
         if (layer == PropertyLayer::Cell) {
             row = low16(reader.readInteger());
         }
-        PhraseGridModel::Record record = grid.NewRecord();
-        record->ReadItems(reader);
-        grid.PutEntry(layer, col, row, std::move(record));
+        PhraseGridModel::Record record = grid.newRecord();
+        record->readItems(reader);
+        grid.putEntry(layer, col, row, std::move(record));
     });
 }
 
@@ -121,16 +121,16 @@ void writeLayer(const PhraseGridModel& grid, PropertyLayer layer, FormDataWriter
         for (const int index : address) {
             writer.writeInteger(index);
         }
-        record->WriteItems(writer);
+        record->writeItems(writer);
     };
     writer.writeListBegin();
     if (layer == PropertyLayer::Cell) {
-        forEachInside(grid.CellLayer(), cols, rows, [&](int col, int row, const auto& record) {
+        forEachInside(grid.cellLayer(), cols, rows, [&](int col, int row, const auto& record) {
             writeEntry({col, row}, record);
         });
     } else {
         const int count = isColumnLayer(layer) ? cols : rows;
-        for (const auto& [index, record] : grid.LineLayer(layer)) {
+        for (const auto& [index, record] : grid.lineLayer(layer)) {
             if (index >= count) {
                 break;
             }
@@ -163,7 +163,7 @@ void PhraseGridModel::DefineProperties(FormDataFiler& filer) {
             entry.name, [this, layer](FormDataReader& r) { readLayer(*this, layer, r); },
             [this, layer](FormDataWriter& w) { writeLayer(*this, layer, w); }, true);
     }
-    DefineOlderGridProperties(*this, filer);
+    defineOlderGridProperties(*this, filer);
 }
 
 void PhraseGridModel::Loaded() {

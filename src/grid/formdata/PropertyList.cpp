@@ -38,7 +38,7 @@ public:
 
 } // namespace
 
-void WritePropertyList(PhraseGridModel& grid, FormDataWriter& writer) {
+void writePropertyList(PhraseGridModel& grid, FormDataWriter& writer) {
     const DefinitionList list(grid);
     for (const auto& definition : list.definitions) {
         if (definition.writer && definition.hasData) {
@@ -49,13 +49,13 @@ void WritePropertyList(PhraseGridModel& grid, FormDataWriter& writer) {
     writer.writeEndOfProperties();
 }
 
-QByteArray WritePropertyList(PhraseGridModel& grid) {
+QByteArray writePropertyList(PhraseGridModel& grid) {
     FormDataWriter writer;
-    WritePropertyList(grid, writer);
+    writePropertyList(grid, writer);
     return writer.data();
 }
 
-void ReadPropertyList(PhraseGridModel& grid, FormDataReader& reader) {
+void readPropertyList(PhraseGridModel& grid, FormDataReader& reader) {
     const DefinitionList list(grid);
     for (QByteArray name = reader.readPropName(); !name.isEmpty(); name = reader.readPropName()) {
         const auto* definition = list.find(name);
@@ -67,7 +67,7 @@ void ReadPropertyList(PhraseGridModel& grid, FormDataReader& reader) {
     }
 }
 
-void ReadPropertyList(PhraseGridModel& grid, const QByteArray& data) {
+void readPropertyList(PhraseGridModel& grid, const QByteArray& data) {
     FormDataReader reader(data);
-    ReadPropertyList(grid, reader);
+    readPropertyList(grid, reader);
 }

@@ -69,9 +69,9 @@ void TCellProperties::Assign(const TCellProperties* source) {
     wordwrap_ = source->wordwrap_;
     editability_ = source->editability_;
     assignObject(brush_, source->Brush());
-    assignObject(selectedBrush_, source->SelectedBrush());
+    assignObject(selectedBrush_, source->selectedBrush());
     assignObject(font_, source->Font());
-    assignObject(selectedFont_, source->SelectedFont());
+    assignObject(selectedFont_, source->selectedFont());
 }
 
 bool TCellProperties::IsEmpty() const {

@@ -27,9 +27,9 @@ public:
 
     // The objects, or nullptr where the record has none. The record keeps ownership.
     TMyBrush* Brush() const { return brush_.get(); }
-    TMyBrush* SelectedBrush() const { return selectedBrush_.get(); }
+    TMyBrush* selectedBrush() const { return selectedBrush_.get(); }
     TMyFont* Font() const { return font_.get(); }
-    TMyFont* SelectedFont() const { return selectedFont_.get(); }
+    TMyFont* selectedFont() const { return selectedFont_.get(); }
 
     // Gives the record its own copy of source's attributes (creating the object if it has
     // none), or with nullptr frees the object.
@@ -50,7 +50,7 @@ public:
     void setAlignment(TMyAlign alignment) { alignment_ = alignment; }
     T_Wordwrap Wordwrap() const { return wordwrap_; }
     void setWordwrap(T_Wordwrap wordwrap) { wordwrap_ = wordwrap; }
-    TCellEditability Editability() const { return editability_; }
+    TCellEditability editability() const { return editability_; }
     void setEditability(TCellEditability editability) { editability_ = editability; }
 
     // Form data: a record is stored as tagged items, each tag an integer followed by its value,
@@ -61,8 +61,8 @@ public:
     virtual void WriteData(FormDataWriter& writer) const;
     virtual void ReadItem(FormDataReader& reader, int tag);
     // The whole record: WriteData and the closing tag 0; items up to the tag 0.
-    void WriteItems(FormDataWriter& writer) const;
-    void ReadItems(FormDataReader& reader);
+    void writeItems(FormDataWriter& writer) const;
+    void readItems(FormDataReader& reader);
 
     // Copies alignment, word wrap, editability and the four objects' attributes from source
     // (freeing the objects source lacks); nullptr resets the record to the new state.

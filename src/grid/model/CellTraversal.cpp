@@ -41,19 +41,19 @@ Walk walkOf(T_nextcell direction) {
 
 // Where a walk that moves by `step` along an axis enters it: its first non-fixed line going
 // forward, its last line going back.
-int entryLine(const StringGridData& grid, GridAxis axis, int step) {
-    return step > 0 ? grid.FixedCount(axis) : grid.Count(axis) - 1;
+int entryLine(const StringGridModel& grid, GridAxis axis, int step) {
+    return step > 0 ? grid.fixedCount(axis) : grid.count(axis) - 1;
 }
 
-GridCell firstCell(const StringGridData& grid, const Walk& walk) {
+GridCell firstCell(const StringGridModel& grid, const Walk& walk) {
     GridCell first;
     alongAxis(first, walk.along) = entryLine(grid, walk.along, walk.step);
     alongAxis(first, walk.across) = entryLine(grid, walk.across, walk.lineStep);
     return first;
 }
 
-bool inside(const StringGridData& grid, GridAxis axis, int index) {
-    return index >= grid.FixedCount(axis) && index < grid.Count(axis);
+bool inside(const StringGridModel& grid, GridAxis axis, int index) {
+    return index >= grid.fixedCount(axis) && index < grid.count(axis);
 }
 
 GridCell pastTheLastCell(PhraseGridModel& grid, const Walk& walk, T_lastcell last, bool& leave) {
@@ -61,20 +61,20 @@ GridCell pastTheLastCell(PhraseGridModel& grid, const Walk& walk, T_lastcell las
     case T_lastcell::lc_first:
         return firstCell(grid, walk);
     case T_lastcell::lc_newcolrow: {
-        const int before = grid.Count(walk.across);
-        const int at = walk.lineStep > 0 ? before : grid.FixedCount(walk.across);
+        const int before = grid.count(walk.across);
+        const int at = walk.lineStep > 0 ? before : grid.fixedCount(walk.across);
         if (walk.across == GridAxis::Rows) {
             grid.InsertRow(at);
         } else {
             grid.InsertColumn(at);
         }
-        if (grid.Count(walk.across) == before) {
+        if (grid.count(walk.across) == before) {
             return {}; // the grid cannot grow any further
         }
         GridCell added;
         alongAxis(added, walk.along) = entryLine(grid, walk.along, walk.step);
         alongAxis(added, walk.across) =
-            walk.lineStep > 0 ? grid.Count(walk.across) - 1 : grid.FixedCount(walk.across);
+            walk.lineStep > 0 ? grid.count(walk.across) - 1 : grid.fixedCount(walk.across);
         return added;
     }
     case T_lastcell::lc_exit:
@@ -86,21 +86,21 @@ GridCell pastTheLastCell(PhraseGridModel& grid, const Walk& walk, T_lastcell las
     }
 }
 
-bool sameCounts(const StringGridData& grid, int cols, int rows) {
+bool sameCounts(const StringGridModel& grid, int cols, int rows) {
     return grid.ColCount() == cols && grid.RowCount() == rows;
 }
 
 } // namespace
 
-T_nextcell OppositeDirection(T_nextcell direction) {
+T_nextcell oppositeDirection(T_nextcell direction) {
     return static_cast<T_nextcell>((static_cast<int>(direction) + 4) % 8);
 }
 
-GridCell FirstCellOf(const StringGridData& grid, T_nextcell direction) {
+GridCell firstCellOf(const StringGridModel& grid, T_nextcell direction) {
     return firstCell(grid, walkOf(direction));
 }
 
-TraversalStep NextCellStep(PhraseGridModel& grid, GridCell cell, T_nextcell direction,
+TraversalStep nextCellStep(PhraseGridModel& grid, GridCell cell, T_nextcell direction,
                            T_lastcell last) {
     const Walk walk = walkOf(direction);
     TraversalStep result;
@@ -127,13 +127,13 @@ namespace {
 template <typename Target>
 TraversalStep walkFromCurrent(PhraseGridModel& grid, T_nextcell direction, T_lastcell last,
                               Target isTarget, GridCell nowhere) {
-    const GridCell start = grid.Current();
+    const GridCell start = grid.current();
     const int cols = grid.ColCount();
     const int rows = grid.RowCount();
     TraversalStep result;
     GridCell cell = start;
     for (;;) {
-        const TraversalStep step = NextCellStep(grid, cell, direction, last);
+        const TraversalStep step = nextCellStep(grid, cell, direction, last);
         result.leave = result.leave || step.leave;
         cell = step.cell;
         if (cell == GridCell{}) {
@@ -149,14 +149,14 @@ TraversalStep walkFromCurrent(PhraseGridModel& grid, T_nextcell direction, T_las
 
 } // namespace
 
-TraversalStep TabTarget(PhraseGridModel& grid, T_nextcell direction, T_lastcell last,
+TraversalStep tabTarget(PhraseGridModel& grid, T_nextcell direction, T_lastcell last,
                         const std::function<bool(int col)>& isTabStop) {
     return walkFromCurrent(
-        grid, direction, last, [&](GridCell cell) { return isTabStop(cell.col); }, grid.Current());
+        grid, direction, last, [&](GridCell cell) { return isTabStop(cell.col); }, grid.current());
 }
 
-TraversalStep NextEditableCell(PhraseGridModel& grid, T_nextcell direction, T_lastcell last) {
+TraversalStep nextEditableCell(PhraseGridModel& grid, T_nextcell direction, T_lastcell last) {
     return walkFromCurrent(
         grid, direction, last,
-        [&](GridCell cell) { return grid.EffectiveEditable(cell.col, cell.row); }, GridCell{});
+        [&](GridCell cell) { return grid.effectiveEditable(cell.col, cell.row); }, GridCell{});
 }

@@ -5,7 +5,7 @@
 #include <functional>
 
 class PhraseGridModel;
-class StringGridData;
+class StringGridModel;
 
 // Walking the non-fixed cells of a phrase grid line by line, as Tab and the automatic move
 // to the next cell after an edit do. A direction names the way of each step and then the way
@@ -13,10 +13,10 @@ class StringGridData;
 // value decides what happens.
 
 // The same walk backwards (nc_rightdown and nc_leftup, nc_downright and nc_upleft, ...).
-T_nextcell OppositeDirection(T_nextcell direction);
+T_nextcell oppositeDirection(T_nextcell direction);
 
 // Where a traversal in this direction starts: the corner it leaves from.
-GridCell FirstCellOf(const StringGridData& grid, T_nextcell direction);
+GridCell firstCellOf(const StringGridModel& grid, T_nextcell direction);
 
 // What one step did besides moving.
 struct TraversalStep {
@@ -26,17 +26,17 @@ struct TraversalStep {
     bool leave = false;
 };
 
-// One step from cell. Past the last cell, lc_first goes to FirstCellOf(), lc_newcolrow adds
+// One step from cell. Past the last cell, lc_first goes to firstCellOf(), lc_newcolrow adds
 // a row or column with the grid's InsertRow / InsertColumn and goes into it.
-TraversalStep NextCellStep(PhraseGridModel& grid, GridCell cell, T_nextcell direction,
+TraversalStep nextCellStep(PhraseGridModel& grid, GridCell cell, T_nextcell direction,
                            T_lastcell last);
 
 // Where Tab goes from the current cell: steps until a column that is a tab stop. Coming
 // back to the start, or past the last cell with nowhere to go, ends on the start cell. A
 // step that added a row or column ends the walk in it, so that one key adds at most one line.
-TraversalStep TabTarget(PhraseGridModel& grid, T_nextcell direction, T_lastcell last,
+TraversalStep tabTarget(PhraseGridModel& grid, T_nextcell direction, T_lastcell last,
                         const std::function<bool(int col)>& isTabStop);
 
 // The next cell to edit from the current cell: steps until an editable cell, the start cell
 // or (-1, -1); a step that added a row or column ends there, editable or not.
-TraversalStep NextEditableCell(PhraseGridModel& grid, T_nextcell direction, T_lastcell last);
+TraversalStep nextEditableCell(PhraseGridModel& grid, T_nextcell direction, T_lastcell last);

@@ -12,7 +12,7 @@
 // grid, which repaints). A new font has the font framework's default attributes.
 class TMyFont : public ChangeNotifier {
 public:
-    static constexpr int defaultHeight = -11;
+    static constexpr int kDefaultHeight = -11;
     static constexpr const char* defaultName = "MS Sans Serif";
 
     TMyFont() = default;
@@ -35,7 +35,7 @@ public:
 
 private:
     TColor color_ = clWindowText;
-    int height_ = defaultHeight;
+    int height_ = kDefaultHeight;
     QByteArray name_ = defaultName;
     TFontPitch pitch_ = TFontPitch::fpDefault;
     TFontStyles style_ = 0;

@@ -4,11 +4,11 @@
 
 const TCellProperties* PhraseGridModel::firstSet(int col, int row, bool fixedLayers,
                                                  bool (*has)(const TCellProperties&)) const {
-    const bool fixed = fixedLayers && IsFixed(col, row);
+    const bool fixed = fixedLayers && isFixed(col, row);
     const TCellProperties* const chain[] = {
-        Entry(PropertyLayer::Cell, col, row),
-        Entry(fixed ? PropertyLayer::FixedCol : PropertyLayer::Col, col, row),
-        Entry(fixed ? PropertyLayer::FixedRow : PropertyLayer::Row, col, row)};
+        entry(PropertyLayer::Cell, col, row),
+        entry(fixed ? PropertyLayer::FixedCol : PropertyLayer::Col, col, row),
+        entry(fixed ? PropertyLayer::FixedRow : PropertyLayer::Row, col, row)};
     for (const TCellProperties* entry : chain) {
         if (entry && has(*entry)) {
             return entry;
@@ -17,7 +17,7 @@ const TCellProperties* PhraseGridModel::firstSet(int col, int row, bool fixedLay
     return nullptr;
 }
 
-TMyAlign PhraseGridModel::EffectiveAlignment(int col, int row) const {
+TMyAlign PhraseGridModel::effectiveAlignment(int col, int row) const {
     const auto* entry = firstSet(col, row, true, [](const TCellProperties& e) {
         return e.Alignment() != TMyAlign::alDefault;
     });
@@ -27,7 +27,7 @@ TMyAlign PhraseGridModel::EffectiveAlignment(int col, int row) const {
     return alignment_ == TMyAlign::alDefault ? TMyAlign::alLeft : alignment_;
 }
 
-T_Wordwrap PhraseGridModel::EffectiveWordwrap(int col, int row) const {
+T_Wordwrap PhraseGridModel::effectiveWordwrap(int col, int row) const {
     const auto* entry = firstSet(col, row, true, [](const TCellProperties& e) {
         return e.Wordwrap() != T_Wordwrap::ww_default;
     });
@@ -37,39 +37,39 @@ T_Wordwrap PhraseGridModel::EffectiveWordwrap(int col, int row) const {
     return wordwrap_ == T_Wordwrap::ww_default ? T_Wordwrap::ww_none : wordwrap_;
 }
 
-bool PhraseGridModel::EffectiveEditable(int col, int row) const {
+bool PhraseGridModel::effectiveEditable(int col, int row) const {
     const auto* entry = firstSet(col, row, true, [](const TCellProperties& e) {
-        return e.Editability() != TCellEditability::ceNotSet;
+        return e.editability() != TCellEditability::ceNotSet;
     });
-    return entry ? entry->Editability() == TCellEditability::ceEditable : editable_;
+    return entry ? entry->editability() == TCellEditability::ceEditable : editable_;
 }
 
-const TMyFont& PhraseGridModel::EffectiveFont(int col, int row) const {
+const TMyFont& PhraseGridModel::effectiveFont(int col, int row) const {
     const auto* entry =
         firstSet(col, row, true, [](const TCellProperties& e) { return e.Font() != nullptr; });
     if (entry) {
         return *entry->Font();
     }
-    return IsFixed(col, row) ? fixedFont_ : Font();
+    return isFixed(col, row) ? fixedFont_ : Font();
 }
 
-const TMyBrush& PhraseGridModel::EffectiveBrush(int col, int row) const {
+const TMyBrush& PhraseGridModel::effectiveBrush(int col, int row) const {
     const auto* entry =
         firstSet(col, row, true, [](const TCellProperties& e) { return e.Brush() != nullptr; });
     if (entry) {
         return *entry->Brush();
     }
-    return IsFixed(col, row) ? fixedBrush_ : Brush();
+    return isFixed(col, row) ? fixedBrush_ : Brush();
 }
 
-TColor PhraseGridModel::EffectiveSelectedCellColor(int col, int row) const {
+TColor PhraseGridModel::effectiveSelectedCellColor(int col, int row) const {
     const auto* entry = firstSet(
-        col, row, false, [](const TCellProperties& e) { return e.SelectedBrush() != nullptr; });
-    return entry ? entry->SelectedBrush()->Color() : selectedCellColor_;
+        col, row, false, [](const TCellProperties& e) { return e.selectedBrush() != nullptr; });
+    return entry ? entry->selectedBrush()->Color() : selectedCellColor_;
 }
 
-TColor PhraseGridModel::EffectiveSelectedFontColor(int col, int row) const {
+TColor PhraseGridModel::effectiveSelectedFontColor(int col, int row) const {
     const auto* entry = firstSet(
-        col, row, false, [](const TCellProperties& e) { return e.SelectedFont() != nullptr; });
-    return entry ? entry->SelectedFont()->Color() : selectedFontColor_;
+        col, row, false, [](const TCellProperties& e) { return e.selectedFont() != nullptr; });
+    return entry ? entry->selectedFont()->Color() : selectedFontColor_;
 }

@@ -10,7 +10,7 @@ int lineIndex(PropertyLayer layer, int col, int row) {
 } // namespace
 
 PhraseGridModel::PhraseGridModel() {
-    // Usable before Setup(): the same state the set-up step makes.
+    // Usable before setup(): the same state the set-up step makes.
     setRecordClass<TCellProperties>();
     fixedBrush_.setColor(FixedColor());
     fixedFont_.setOnChange([this] { Repaint(); });
@@ -19,7 +19,7 @@ PhraseGridModel::PhraseGridModel() {
 
 PhraseGridModel::~PhraseGridModel() = default;
 
-void PhraseGridModel::Setup() {
+void PhraseGridModel::setup() {
     cellLayer_.clear();
     colLayer_.clear();
     rowLayer_.clear();
@@ -52,7 +52,7 @@ void PhraseGridModel::setWordwrap(T_Wordwrap wordwrap) {
 
 void PhraseGridModel::setFixedColor(TColor color) {
     fixedBrush_.setColor(color);
-    StringGridData::setFixedColor(color);
+    StringGridModel::setFixedColor(color);
 }
 
 void PhraseGridModel::setSelectedCellColor(TColor color) {
@@ -201,7 +201,7 @@ void PhraseGridModel::setHintCell(int col, int row, const QByteArray& hint) {
 
 // Layer access
 
-const PhraseGridModel::PropertyList& PhraseGridModel::LineLayer(PropertyLayer layer) const {
+const PhraseGridModel::PropertyList& PhraseGridModel::lineLayer(PropertyLayer layer) const {
     switch (layer) {
     case PropertyLayer::Col:
         return colLayer_;
@@ -215,17 +215,17 @@ const PhraseGridModel::PropertyList& PhraseGridModel::LineLayer(PropertyLayer la
 }
 
 PhraseGridModel::PropertyList& PhraseGridModel::lineLayer(PropertyLayer layer) {
-    return const_cast<PropertyList&>(std::as_const(*this).LineLayer(layer));
+    return const_cast<PropertyList&>(std::as_const(*this).lineLayer(layer));
 }
 
-TCellProperties* PhraseGridModel::Entry(PropertyLayer layer, int col, int row) const {
+TCellProperties* PhraseGridModel::entry(PropertyLayer layer, int col, int row) const {
     const Record* found = layer == PropertyLayer::Cell
                               ? cellLayer_.find(col, row)
-                              : LineLayer(layer).find(lineIndex(layer, col, row));
+                              : lineLayer(layer).find(lineIndex(layer, col, row));
     return found ? found->get() : nullptr;
 }
 
-PhraseGridModel::Record PhraseGridModel::PutEntry(PropertyLayer layer, int col, int row,
+PhraseGridModel::Record PhraseGridModel::putEntry(PropertyLayer layer, int col, int row,
                                                   Record entry) {
     if (layer == PropertyLayer::Cell) {
         return entry ? cellLayer_.put(col, row, std::move(entry)) : cellLayer_.take(col, row);
@@ -235,8 +235,8 @@ PhraseGridModel::Record PhraseGridModel::PutEntry(PropertyLayer layer, int col, 
     return entry ? list.put(index, std::move(entry)) : list.take(index);
 }
 
-std::size_t PhraseGridModel::EntryCount(PropertyLayer layer) const {
-    return layer == PropertyLayer::Cell ? cellLayer_.size() : LineLayer(layer).size();
+std::size_t PhraseGridModel::entryCount(PropertyLayer layer) const {
+    return layer == PropertyLayer::Cell ? cellLayer_.size() : lineLayer(layer).size();
 }
 
 TCellProperties* PhraseGridModel::entryOrCreate(PropertyLayer layer, int col, int row) {
@@ -246,7 +246,7 @@ TCellProperties* PhraseGridModel::entryOrCreate(PropertyLayer layer, int col, in
         return nullptr;
     }
     if (!*slot) {
-        *slot = NewRecord();
+        *slot = newRecord();
     }
     return slot->get();
 }

@@ -2,7 +2,7 @@
 
 #include "grid/model/CellProperties.h"
 #include "grid/model/SparseList.h"
-#include "grid/model/StringGridData.h"
+#include "grid/model/StringGridModel.h"
 
 #include <QByteArray>
 
@@ -22,16 +22,16 @@ enum class PropertyLayer : std::uint8_t { Cell, Col, Row, FixedCol, FixedRow };
 // layers, hint texts per cell, grid-wide display values and the effective values that
 // drawing and editing read, and the row and column operations that carry all of it along.
 //
-// Two-phase construction: the constructor sets up the base grid; the set-up step Setup()
+// Two-phase construction: the constructor sets up the base grid; the set-up step setup()
 // is virtual so that a derived grid can extend it (call the base first), and C++ cannot
-// dispatch it from a constructor. Create<Grid>(...) constructs and runs Setup(); a grid made
-// otherwise must have Setup() called once before use.
+// dispatch it from a constructor. create<Grid>(...) constructs and runs setup(); a grid made
+// otherwise must have setup() called once before use.
 //
 // Layers are sparse: memory follows the number of entries, whatever their indices (up to
 // 2^31-1); an entry at a negative index has no slot and is ignored. The fixed-column and
 // fixed-row layers, row heights and column widths stay by index through every row and column
 // operation.
-class PhraseGridModel : public StringGridData {
+class PhraseGridModel : public StringGridModel {
 public:
     using Record = std::unique_ptr<TCellProperties>;
     using RecordFactory = std::function<Record(PhraseGridModel*)>;
@@ -40,9 +40,9 @@ public:
     using TextTable = SparseTable<QByteArray>;
 
     template <typename Grid = PhraseGridModel, typename... Args>
-    static std::unique_ptr<Grid> Create(Args&&... args) {
+    static std::unique_ptr<Grid> create(Args&&... args) {
         auto grid = std::make_unique<Grid>(std::forward<Args>(args)...);
-        grid->Setup();
+        grid->setup();
         return grid;
     }
 
@@ -52,14 +52,14 @@ public:
     // The set-up step: empty layers and hints, the record class TCellProperties, Alignment
     // alLeft, Wordwrap ww_none, SelectedCellColor clActiveCaption, SelectedFontColor clWhite,
     // the fixed brush in FixedColor and the fixed font with default attributes.
-    virtual void Setup();
+    virtual void setup();
 
     // The record class of new layer entries.
     template <typename R>
     void setRecordClass() {
         recordFactory_ = [](PhraseGridModel* owner) { return std::make_unique<R>(owner); };
     }
-    Record NewRecord() { return recordFactory_(this); }
+    Record newRecord() { return recordFactory_(this); }
 
     // Grid-wide values.
     TMyAlign Alignment() const { return alignment_; }
@@ -76,10 +76,10 @@ public:
     void setSelectedFontColor(TColor color);
     // The font and brush at the end of the chains of fixed cells. The fixed font has
     // default attributes and does not follow Font.
-    TMyFont& FixedFont() { return fixedFont_; }
-    const TMyFont& FixedFont() const { return fixedFont_; }
-    TMyBrush& FixedBrush() { return fixedBrush_; }
-    const TMyBrush& FixedBrush() const { return fixedBrush_; }
+    TMyFont& fixedFont() { return fixedFont_; }
+    const TMyFont& fixedFont() const { return fixedFont_; }
+    TMyBrush& fixedBrush() { return fixedBrush_; }
+    const TMyBrush& fixedBrush() const { return fixedBrush_; }
 
     // Per-layer values. Each creates the layer entry it needs (nothing at a negative index).
     // Alignments repaint; editability does not.
@@ -118,28 +118,28 @@ public:
     QByteArray HintCell(int col, int row) const;
     // Stores the hint (an empty text too); a negative index is ignored.
     void setHintCell(int col, int row, const QByteArray& hint);
-    const TextTable& Hints() const { return hints_; }
+    const TextTable& hints() const { return hints_; }
 
-    // Raw layer access for the form data. Entry() finds the entry of a layer at a cell (the
-    // column and row layers read only their own index); PutEntry() stores one (nullptr
+    // Raw layer access for the form data. entry() finds the entry of a layer at a cell (the
+    // column and row layers read only their own index); putEntry() stores one (nullptr
     // empties the slot) and hands back the one it replaced.
-    TCellProperties* Entry(PropertyLayer layer, int col, int row) const;
-    Record PutEntry(PropertyLayer layer, int col, int row, Record entry);
-    const PropertyTable& CellLayer() const { return cellLayer_; }
+    TCellProperties* entry(PropertyLayer layer, int col, int row) const;
+    Record putEntry(PropertyLayer layer, int col, int row, Record entry);
+    const PropertyTable& cellLayer() const { return cellLayer_; }
     // The column, row, fixed-column or fixed-row layer (not the cell layer).
-    const PropertyList& LineLayer(PropertyLayer layer) const;
+    const PropertyList& lineLayer(PropertyLayer layer) const;
     // The number of entries a layer holds.
-    std::size_t EntryCount(PropertyLayer layer) const;
+    std::size_t entryCount(PropertyLayer layer) const;
 
     // Effective values of a cell, through the layers down to the grid-wide values.
-    TMyAlign EffectiveAlignment(int col, int row) const;
-    T_Wordwrap EffectiveWordwrap(int col, int row) const;
-    bool EffectiveEditable(int col, int row) const;
-    const TMyFont& EffectiveFont(int col, int row) const;
-    const TMyBrush& EffectiveBrush(int col, int row) const;
-    TColor EffectiveColor(int col, int row) const { return EffectiveBrush(col, row).Color(); }
-    TColor EffectiveSelectedCellColor(int col, int row) const;
-    TColor EffectiveSelectedFontColor(int col, int row) const;
+    TMyAlign effectiveAlignment(int col, int row) const;
+    T_Wordwrap effectiveWordwrap(int col, int row) const;
+    bool effectiveEditable(int col, int row) const;
+    const TMyFont& effectiveFont(int col, int row) const;
+    const TMyBrush& effectiveBrush(int col, int row) const;
+    TColor effectiveColor(int col, int row) const { return effectiveBrush(col, row).Color(); }
+    TColor effectiveSelectedCellColor(int col, int row) const;
+    TColor effectiveSelectedFontColor(int col, int row) const;
 
     // Row and column operations. RemoveRow ignores fixed rows, rows outside the grid and the
     // last non-fixed row. InsertRow and InsertColumn take an index below the fixed count as
@@ -150,12 +150,12 @@ public:
 
     // Form-data state: whether hint texts and cell texts were read from form data, and the
     // cell texts read but not yet put into the grid (column, then row; any index).
-    bool HintsFromFormData() const { return hintsFromFormData_; }
+    bool hintsFromFormData() const { return hintsFromFormData_; }
     void setHintsFromFormData(bool read) { hintsFromFormData_ = read; }
-    bool CellsFromFormData() const { return cellsFromFormData_; }
+    bool cellsFromFormData() const { return cellsFromFormData_; }
     void setCellsFromFormData(bool read) { cellsFromFormData_ = read; }
-    TextTable& PendingCells() { return pendingCells_; }
-    const TextTable& PendingCells() const { return pendingCells_; }
+    TextTable& pendingCells() { return pendingCells_; }
+    const TextTable& pendingCells() const { return pendingCells_; }
 
     // Form data (PhraseGridFormData.cpp). DefineProperties announces the stored properties:
     // hint texts, cell texts, the five layers and the older read-only ones; a derived grid

@@ -61,10 +61,10 @@ void PhraseGridModel::RemoveRow(int row) {
 }
 
 void PhraseGridModel::insertLine(GridAxis axis, int index) {
-    if (Count(axis) == INT_MAX) {
+    if (count(axis) == INT_MAX) {
         return;
     }
-    index = std::max(index, FixedCount(axis));
+    index = std::max(index, fixedCount(axis));
     GridEditorLink* editor = editorLink();
     bool showAgain = false;
     if (editor && editor->editorVisible() && alongAxis(editor->editorCell(), axis) >= index) {
@@ -73,16 +73,16 @@ void PhraseGridModel::insertLine(GridAxis axis, int index) {
     }
     remapEditorCell(axis, [index](int i) { return i >= index && i < INT_MAX ? i + 1 : i; });
 
-    const GridCell current = Current();
-    setCount(axis, Count(axis) + 1);
+    const GridCell was = current();
+    setCount(axis, count(axis) + 1);
     forMovingLayers(axis, [index](auto& list) { list.insertSlot(index); });
-    const int last = Count(axis) - 1;
+    const int last = count(axis) - 1;
     clearTexts(axis, last);
     if (index < last) {
         moveTexts(axis, last, index);
     }
-    if (alongAxis(current, axis) >= index) {
-        GridCell next = current;
+    if (alongAxis(was, axis) >= index) {
+        GridCell next = was;
         ++alongAxis(next, axis);
         setCurrentCell(next.col, next.row);
     }
@@ -99,8 +99,8 @@ void PhraseGridModel::lineMoved(GridAxis axis, int from, int to) {
     remapEditorCell(axis, [from, to](int i) { return movedIndex(i, from, to); });
     forMovingLayers(axis, [from, to](auto& list) { list.move(from, to); });
     if (axis == GridAxis::Rows) {
-        StringGridData::RowMoved(from, to);
+        StringGridModel::RowMoved(from, to);
     } else {
-        StringGridData::ColumnMoved(from, to);
+        StringGridModel::ColumnMoved(from, to);
     }
 }

@@ -1,6 +1,6 @@
 #include "grid/text/GridClipboardExchange.h"
 
-#include "grid/model/StringGridData.h"
+#include "grid/model/StringGridModel.h"
 #include "grid/text/GridClipboard.h"
 #include "grid/text/GridText.h"
 
@@ -8,20 +8,20 @@
 
 namespace {
 
-void copyRange(const StringGridData& grid, TGridRect range, GridClipboard& clipboard) {
-    const std::unique_ptr<QBuffer> text = ExportText(grid, gridTextSeparator, range);
+void copyRange(const StringGridModel& grid, TGridRect range, GridClipboard& clipboard) {
+    const std::unique_ptr<QBuffer> text = ExportText(grid, kGridTextSeparator, range);
     text->putChar('\0');
     clipboard.setTextBytes(text->data());
 }
 
 } // namespace
 
-void CopyToClipboard(const StringGridData& grid, GridClipboard& clipboard) {
+void CopyToClipboard(const StringGridModel& grid, GridClipboard& clipboard) {
     copyRange(grid, grid.Selection(), clipboard);
 }
 
-void CutToClipboard(StringGridData& grid, GridClipboard& clipboard) {
-    const TGridRect range = NormalizedExportRange(grid, grid.Selection());
+void CutToClipboard(StringGridModel& grid, GridClipboard& clipboard) {
+    const TGridRect range = normalizedExportRange(grid, grid.Selection());
     copyRange(grid, range, clipboard);
     for (int row = range.Top; row <= range.Bottom; ++row) {
         for (int col = range.Left; col <= range.Right; ++col) {
@@ -30,6 +30,6 @@ void CutToClipboard(StringGridData& grid, GridClipboard& clipboard) {
     }
 }
 
-void PasteFromClipboard(StringGridData& grid, const GridClipboard& clipboard) {
-    ImportText(grid, clipboard.textBytes(), gridTextSeparator, grid.Selection());
+void PasteFromClipboard(StringGridModel& grid, const GridClipboard& clipboard) {
+    ImportText(grid, clipboard.textBytes(), kGridTextSeparator, grid.Selection());
 }

@@ -7,7 +7,7 @@
 class QBuffer;
 class QByteArray;
 class QIODevice;
-class StringGridData;
+class StringGridModel;
 
 // The grid's text layout, shared by the phrase files and the clipboard: one line per row,
 // each cell text followed by the separator (TAB in every use), every line ended by CR LF.
@@ -20,29 +20,29 @@ class StringGridData;
 // never empties the grid: cells no field reaches keep their texts, and RowCount and ColCount
 // grow one at a time as lines and fields demand, never shrink.
 
-inline constexpr char gridTextSeparator = '\t';
+inline constexpr char kGridTextSeparator = '\t';
 // (-1, -1, -1, -1): the whole grid when writing, from cell (0, 0) on without limits when
 // reading.
-inline constexpr TGridRect wholeGridText{-1, -1, -1, -1};
+inline constexpr TGridRect kWholeGridText{-1, -1, -1, -1};
 
 // The range ExportText writes: a reversed or negative right (bottom) end becomes the last
 // column (row), then a negative left (top) end becomes 0. Ends beyond the grid stay; such
 // cells are written empty.
-TGridRect NormalizedExportRange(const StringGridData& grid, TGridRect range);
+TGridRect normalizedExportRange(const StringGridModel& grid, TGridRect range);
 // The range ImportText reads into: negative starts become 0, then a reversed end means no
 // limit (2147483647).
-TGridRect NormalizedImportRange(TGridRect range);
+TGridRect normalizedImportRange(TGridRect range);
 
 // Writes the lines of the range at the stream's current position and returns the stream.
 // Write errors are left to the caller to detect on the device.
-QIODevice& ExportText(const StringGridData& grid, QIODevice& stream, char separator,
+QIODevice& ExportText(const StringGridModel& grid, QIODevice& stream, char separator,
                       TGridRect range);
 // The same into a new in-memory stream, open for reading and writing and positioned after
 // the text; the caller owns it.
-std::unique_ptr<QBuffer> ExportText(const StringGridData& grid, char separator, TGridRect range);
+std::unique_ptr<QBuffer> ExportText(const StringGridModel& grid, char separator, TGridRect range);
 
 // Reads the whole stream from its beginning into the cells of the range. No stream, or one
 // that is not readable, changes nothing.
-void ImportText(StringGridData& grid, QIODevice* stream, char separator, TGridRect range);
+void ImportText(StringGridModel& grid, QIODevice* stream, char separator, TGridRect range);
 // The same from bytes already in memory.
-void ImportText(StringGridData& grid, const QByteArray& text, char separator, TGridRect range);
+void ImportText(StringGridModel& grid, const QByteArray& text, char separator, TGridRect range);

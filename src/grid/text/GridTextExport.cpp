@@ -1,6 +1,6 @@
 #include "grid/text/GridText.h"
 
-#include "grid/model/StringGridData.h"
+#include "grid/model/StringGridModel.h"
 
 #include <QBuffer>
 
@@ -8,11 +8,11 @@ namespace {
 
 // Lines are gathered and written in chunks of about this size: few device calls, little
 // memory beyond the text itself.
-constexpr qsizetype chunkSize = 64 * 1024;
+constexpr qsizetype kChunkSize = 64 * 1024;
 
 } // namespace
 
-TGridRect NormalizedExportRange(const StringGridData& grid, TGridRect range) {
+TGridRect normalizedExportRange(const StringGridModel& grid, TGridRect range) {
     if (range.Right < range.Left || range.Right < 0) {
         range.Right = grid.ColCount() - 1;
     }
@@ -28,11 +28,11 @@ TGridRect NormalizedExportRange(const StringGridData& grid, TGridRect range) {
     return range;
 }
 
-QIODevice& ExportText(const StringGridData& grid, QIODevice& stream, char separator,
+QIODevice& ExportText(const StringGridModel& grid, QIODevice& stream, char separator,
                       TGridRect range) {
-    const TGridRect r = NormalizedExportRange(grid, range);
+    const TGridRect r = normalizedExportRange(grid, range);
     QByteArray chunk;
-    chunk.reserve(chunkSize);
+    chunk.reserve(kChunkSize);
     // 64-bit counters: an end at 2147483647 must not wrap.
     for (qint64 row = r.Top; row <= r.Bottom; ++row) {
         for (qint64 col = r.Left; col <= r.Right; ++col) {
@@ -40,7 +40,7 @@ QIODevice& ExportText(const StringGridData& grid, QIODevice& stream, char separa
             chunk += separator;
         }
         chunk += "\r\n";
-        if (chunk.size() >= chunkSize) {
+        if (chunk.size() >= kChunkSize) {
             stream.write(chunk);
             chunk.resize(0);
         }
@@ -51,7 +51,7 @@ QIODevice& ExportText(const StringGridData& grid, QIODevice& stream, char separa
     return stream;
 }
 
-std::unique_ptr<QBuffer> ExportText(const StringGridData& grid, char separator, TGridRect range) {
+std::unique_ptr<QBuffer> ExportText(const StringGridModel& grid, char separator, TGridRect range) {
     auto buffer = std::make_unique<QBuffer>();
     buffer->open(QIODevice::ReadWrite);
     ExportText(grid, *buffer, separator, range);

@@ -1,6 +1,6 @@
 #include "grid/text/GridText.h"
 
-#include "grid/model/StringGridData.h"
+#include "grid/model/StringGridModel.h"
 #include "grid/text/TextLines.h"
 
 #include <QIODevice>
@@ -11,8 +11,8 @@
 namespace {
 
 // One more line or column, as a field demands; a count already at the largest index stays.
-void growTo(StringGridData& grid, GridAxis axis, qint64 index) {
-    const int count = grid.Count(axis);
+void growTo(StringGridModel& grid, GridAxis axis, qint64 index) {
+    const int count = grid.count(axis);
     if (index >= count && count < INT_MAX) {
         grid.setCount(axis, count + 1);
     }
@@ -20,7 +20,7 @@ void growTo(StringGridData& grid, GridAxis axis, qint64 index) {
 
 } // namespace
 
-TGridRect NormalizedImportRange(TGridRect range) {
+TGridRect normalizedImportRange(TGridRect range) {
     if (range.Top < 0) {
         range.Top = 0;
     }
@@ -36,7 +36,7 @@ TGridRect NormalizedImportRange(TGridRect range) {
     return range;
 }
 
-void ImportText(StringGridData& grid, QIODevice* stream, char separator, TGridRect range) {
+void ImportText(StringGridModel& grid, QIODevice* stream, char separator, TGridRect range) {
     if (!stream || !stream->isReadable()) {
         return;
     }
@@ -44,8 +44,8 @@ void ImportText(StringGridData& grid, QIODevice* stream, char separator, TGridRe
     ImportText(grid, stream->readAll(), separator, range);
 }
 
-void ImportText(StringGridData& grid, const QByteArray& text, char separator, TGridRect range) {
-    const TGridRect r = NormalizedImportRange(range);
+void ImportText(StringGridModel& grid, const QByteArray& text, char separator, TGridRect range) {
+    const TGridRect r = normalizedImportRange(range);
     TextLines lines(text);
     QByteArrayView line;
     // 64-bit counters: an end at 2147483647 must not wrap.

@@ -12,7 +12,7 @@ struct PaletteSlot {
 };
 
 // System colour index -> the palette entry that plays its part on this desktop.
-constexpr std::array<PaletteSlot, 31> systemColorSlots{{
+constexpr std::array<PaletteSlot, 31> kSystemColorSlots{{
     {QPalette::Active, QPalette::Button},            // 0 scroll bar
     {QPalette::Active, QPalette::Dark},              // 1 desktop background
     {QPalette::Active, QPalette::Highlight},         // 2 active caption
@@ -57,10 +57,10 @@ QColor toQColor(TColor color, const QPalette& palette) {
     }
     if (isSystemColor(color)) {
         const auto index = static_cast<std::size_t>(systemColorIndex(color));
-        if (index >= systemColorSlots.size() || (colorBits(color) & 0x00FFFF00u) != 0) {
+        if (index >= kSystemColorSlots.size() || (colorBits(color) & 0x00FFFF00u) != 0) {
             return {};
         }
-        const PaletteSlot slot = systemColorSlots[index];
+        const PaletteSlot slot = kSystemColorSlots[index];
         return palette.color(slot.group, slot.role);
     }
     // 0x00BBGGRR; the framework's palette-index forms in the top byte draw as their RGB part.

@@ -26,8 +26,8 @@ Q_DECLARE_FLAGS(TGridOptions, TGridOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridOptions)
 
 // The framework's default: all four kinds of grid lines and range selection.
-inline constexpr TGridOptions defaultGridOptions{goFixedVertLine | goFixedHorzLine | goVertLine |
-                                                 goHorzLine | goRangeSelect};
+inline constexpr TGridOptions kDefaultGridOptions{goFixedVertLine | goFixedHorzLine | goVertLine |
+                                                  goHorzLine | goRangeSelect};
 
 // How a cell is to be drawn: inside the selection, the current cell of the focused grid, a
 // fixed cell.

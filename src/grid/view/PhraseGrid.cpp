@@ -6,10 +6,11 @@
 #include "grid/text/GridClipboardExchange.h"
 #include "grid/view/SystemClipboard.h"
 
-TPhraseGrid::TPhraseGrid(QWidget* parent) : TPhraseGrid(PhraseGridModel::Create(), parent) {}
+TPhraseGrid::TPhraseGrid(QWidget* parent) : TPhraseGrid(PhraseGridModel::create(), parent) {}
 
 TPhraseGrid::TPhraseGrid(std::unique_ptr<PhraseGridModel> model, QWidget* parent)
-    : TStringGrid(std::move(model), parent), model_(static_cast<PhraseGridModel*>(&data())) {}
+    : TStringGrid(std::move(model), parent),
+      phraseModel_(static_cast<PhraseGridModel*>(&TStringGrid::model())) {}
 
 TPhraseGrid::~TPhraseGrid() = default;
 
@@ -19,22 +20,22 @@ TNewInplaceEdit* TPhraseGrid::newEditor() const {
 
 void TPhraseGrid::setDrawSelection(bool on) {
     drawSelection_ = on;
-    model_->Repaint();
+    phraseModel_->Repaint();
 }
 
 void TPhraseGrid::CopyToClipboard() {
     SystemClipboard clipboard;
-    ::CopyToClipboard(*model_, clipboard);
+    ::CopyToClipboard(*phraseModel_, clipboard);
 }
 
 void TPhraseGrid::CutToClipboard() {
     SystemClipboard clipboard;
-    ::CutToClipboard(*model_, clipboard);
+    ::CutToClipboard(*phraseModel_, clipboard);
 }
 
 void TPhraseGrid::PasteFromClipboard() {
     const SystemClipboard clipboard;
-    ::PasteFromClipboard(*model_, clipboard);
+    ::PasteFromClipboard(*phraseModel_, clipboard);
 }
 
 GridCell TPhraseGrid::editorCell() const {

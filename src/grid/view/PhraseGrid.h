@@ -31,8 +31,8 @@ public:
     explicit TPhraseGrid(QWidget* parent = nullptr);
     ~TPhraseGrid() override;
 
-    PhraseGridModel& model() { return *model_; }
-    const PhraseGridModel& model() const { return *model_; }
+    PhraseGridModel& model() { return *phraseModel_; }
+    const PhraseGridModel& model() const { return *phraseModel_; }
 
     // Drawing.
     // Whether selected cells take the selection colours; setting it repaints.
@@ -94,7 +94,7 @@ public:
     void KeyPress(QChar& Key) override;
 
 protected:
-    // A phrase grid on a derived model, made and set up by PhraseGridModel::Create<>().
+    // A phrase grid on a derived model, made and set up by PhraseGridModel::create<>().
     TPhraseGrid(std::unique_ptr<PhraseGridModel> model, QWidget* parent);
 
     // The per-cell drawing hook: a copy of the rectangle goes through DrawCellBackground and
@@ -121,7 +121,7 @@ protected:
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;
     void EditorTextChanged() override;
-    void CharacterInput(QChar Key) override;
+    void characterInput(QChar Key) override;
     void DoEnter() override;
     void DoExit() override;
     void FontChanged() override;
@@ -152,7 +152,7 @@ private:
     void reopenEditorAt(GridCell cell);
     void takeFocusBack();
 
-    PhraseGridModel* model_;
+    PhraseGridModel* phraseModel_;
 
     bool drawSelection_ = true;
     bool showCellHints_ = true;

@@ -30,7 +30,7 @@ bool TPhraseGrid::CanEditShow() {
     }
     bool result = TStringGrid::CanEditShow();
     TNewInplaceEdit* editor = newEditor();
-    const GridCell current = model_->Current();
+    const GridCell current = phraseModel_->current();
     if (editor && editor->BoundCell() != current) {
         // The editor is leaving the cell it edited: that edit ends.
         if (isCell(editor->BoundCell())) {
@@ -38,12 +38,12 @@ bool TPhraseGrid::CanEditShow() {
         }
         editor->setEditInProgress(false);
     }
-    result = result && model_->EffectiveEditable(current.col, current.row);
+    result = result && phraseModel_->effectiveEditable(current.col, current.row);
     if (result) {
         if (editor && !editor->EditInProgress()) {
             editor->setEditInProgress(true);
             beforeEdit(current);
-            editor->setPreEditText(model_->Cells(current.col, current.row));
+            editor->setPreEditText(phraseModel_->Cells(current.col, current.row));
         }
         if (editor && !selectEditText_) {
             editor->Deselect();
@@ -61,7 +61,8 @@ void TPhraseGrid::EditorTextChanged() {
     // The cell keeps its text until the editor closes, so Escape can still go back to it.
     TNewInplaceEdit* editor = newEditor();
     if (editor && isCell(editor->BoundCell())) {
-        editor->setPreEditText(model_->Cells(editor->BoundCell().col, editor->BoundCell().row));
+        editor->setPreEditText(
+            phraseModel_->Cells(editor->BoundCell().col, editor->BoundCell().row));
     }
 }
 
@@ -127,9 +128,9 @@ void TPhraseGrid::enterEdit(GridCell cell) {
     if (!autoEditNextCell_ || refocus_ || !isCell(cell)) {
         return;
     }
-    const TraversalStep next = NextEditableCell(*model_, nextCellEdit_, afterLastCellEdit_);
+    const TraversalStep next = nextEditableCell(*phraseModel_, nextCellEdit_, afterLastCellEdit_);
     if (next.leave) {
-        FocusNextControl(false);
+        focusNextControl(false);
     }
     if (!isCell(next.cell)) {
         return;
@@ -160,13 +161,13 @@ void TPhraseGrid::reopenEditorAt(GridCell cell) {
     // The editor shows only in a grid that has the focus.
     takeFocusBack();
     // One move, so that no cell on the way begins an edit of its own.
-    model_->setCurrentCell(cell.col, cell.row);
+    phraseModel_->setCurrentCell(cell.col, cell.row);
     ShowEditor();
     refocus_ = true;
 }
 
 void TPhraseGrid::takeFocusBack() {
-    if (IsActiveControl()) {
+    if (isActiveControl()) {
         return;
     }
     // Qt cannot refuse a focus change: the grid takes the focus back at once, and since it
@@ -184,7 +185,7 @@ void TPhraseGrid::DoExit() {
         refocus_ = false;
         if (editorVisible()) {
             HideEdit();
-            leaveEdit(model_->Current());
+            leaveEdit(phraseModel_->current());
         }
     }
     if (refocus_) {
@@ -209,7 +210,8 @@ void TPhraseGrid::DoEnter() {
 void TPhraseGrid::FontChanged() {
     TStringGrid::FontChanged();
     if (TNewInplaceEdit* editor = newEditor()) {
-        editor->setFont(toQFont(model_->EffectiveFont(model_->Col(), model_->Row())));
+        editor->setFont(
+            toQFont(phraseModel_->effectiveFont(phraseModel_->Col(), phraseModel_->Row())));
     }
 }
 

@@ -14,7 +14,7 @@ bool TPhraseGrid::HintShow(THintInfo& info) {
         const QRect rect = CellRect(cell.col, cell.row);
         // 6 pixels below the cell's lower left corner.
         info.HintPos = viewport()->mapToGlobal(QPoint(rect.left(), rect.top() + rect.height() + 6));
-        info.HintStr = fromCp1252(model_->HintCell(cell.col, cell.row));
+        info.HintStr = fromCp1252(phraseModel_->HintCell(cell.col, cell.row));
         if (OnShowHintCell) {
             OnShowHintCell(this, cell.col, cell.row, info.HintStr, canShow, info);
         }

@@ -29,10 +29,10 @@ void TPhraseGrid::KeyPress(QChar& Key) {
     TStringGrid::KeyPress(Key);
 }
 
-void TPhraseGrid::CharacterInput(QChar Key) {
+void TPhraseGrid::characterInput(QChar Key) {
     const bool opensEditor =
         Options().testFlag(goEditing) && (Key == QChar(8) || Key.unicode() >= 0x20);
-    TStringGrid::CharacterInput(Key);
+    TStringGrid::characterInput(Key);
     if (opensEditor && !EditorMode()) {
         // The cell cannot be edited: the character is the grid's own key press.
         KeyPress(Key);
@@ -40,21 +40,21 @@ void TPhraseGrid::CharacterInput(QChar Key) {
 }
 
 void TPhraseGrid::tabToNextCell(bool backwards) {
-    const T_nextcell direction = backwards ? OppositeDirection(nextCellTab_) : nextCellTab_;
-    const TraversalStep target =
-        TabTarget(*model_, direction, afterLastCellTab_, [this](int col) { return TabStops(col); });
+    const T_nextcell direction = backwards ? oppositeDirection(nextCellTab_) : nextCellTab_;
+    const TraversalStep target = ::tabTarget(*phraseModel_, direction, afterLastCellTab_,
+                                             [this](int col) { return TabStops(col); });
     if (target.leave) {
-        FocusNextControl(backwards);
+        focusNextControl(backwards);
         return;
     }
-    model_->setCurrentCell(target.cell.col, target.cell.row);
+    phraseModel_->setCurrentCell(target.cell.col, target.cell.row);
 }
 
 void TPhraseGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (Button == TMouseButton::mbLeft && (X >= 0 || Y >= 0)) {
         const GridCell cell = MouseCoord(X, Y);
-        const bool headerColumn = cell.col < model_->FixedCols();
-        const bool headerRow = cell.row < model_->FixedRows();
+        const bool headerColumn = cell.col < phraseModel_->FixedCols();
+        const bool headerRow = cell.row < phraseModel_->FixedRows();
         if (headerColumn && !headerRow) {
             if (OnFixedRowClick) {
                 OnFixedRowClick(this, cell.row);

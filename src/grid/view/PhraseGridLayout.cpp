@@ -51,15 +51,15 @@ void TPhraseGrid::adjustLastCol() {
     if (!autoAdjustLastCol_) {
         return;
     }
-    const int last = model_->ColCount() - 1;
-    const std::int64_t others = model_->extents(GridAxis::Columns).sumBetween(0, last);
+    const int last = phraseModel_->ColCount() - 1;
+    const std::int64_t others = phraseModel_->extents(GridAxis::Columns).sumBetween(0, last);
     const std::int64_t lines = Options().testAnyFlags(goVertLine | goFixedVertLine)
-                                   ? std::int64_t{model_->ColCount()} * GridLineWidth()
+                                   ? std::int64_t{phraseModel_->ColCount()} * GridLineWidth()
                                    : 0;
     const int client = viewport()->width();
     if (others < client) {
         // Room smaller than the grid lines gives the column no width at all.
-        model_->setColWidths(last,
-                             static_cast<int>(std::max<std::int64_t>(client - others - lines, 0)));
+        phraseModel_->setColWidths(
+            last, static_cast<int>(std::max<std::int64_t>(client - others - lines, 0)));
     }
 }

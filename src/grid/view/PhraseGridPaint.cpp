@@ -21,16 +21,16 @@ void TPhraseGrid::DrawCell(int ACol, int ARow, const QRect& ARect, TGridDrawStat
 void TPhraseGrid::DrawCellBackground(int ACol, int ARow, TGridDrawState AState, QRect& ARect) {
     QPainter& canvas = *Canvas();
     const QPalette& colors = palette();
-    const TMyFont& font = model_->EffectiveFont(ACol, ARow);
-    const TMyBrush& brush = model_->EffectiveBrush(ACol, ARow);
+    const TMyFont& font = phraseModel_->effectiveFont(ACol, ARow);
+    const TMyBrush& brush = phraseModel_->effectiveBrush(ACol, ARow);
     TColor background = brush.Color();
     TColor text = font.Color();
     TBrushStyle style = brush.Style();
     if (drawSelection_ && AState.testFlag(gdSelected) &&
         (!AState.testFlag(gdFocused) ||
          Options().testAnyFlags(goDrawFocusSelected | goRowSelect))) {
-        background = model_->EffectiveSelectedCellColor(ACol, ARow);
-        text = model_->EffectiveSelectedFontColor(ACol, ARow);
+        background = phraseModel_->effectiveSelectedCellColor(ACol, ARow);
+        text = phraseModel_->effectiveSelectedFontColor(ACol, ARow);
         // A colour given to a clear brush makes it solid, as the framework's brushes do.
         if (style == TBrushStyle::bsClear) {
             style = TBrushStyle::bsSolid;
@@ -61,6 +61,7 @@ void TPhraseGrid::DrawCellText(int ACol, int ARow, TGridDrawState /*AState*/, QR
         return;
     }
     ARect.adjust(2, 2, -2, -2);
-    drawCellText(*Canvas(), ARect, fromCp1252(model_->Cells(ACol, ARow)),
-                 model_->EffectiveAlignment(ACol, ARow), model_->EffectiveWordwrap(ACol, ARow));
+    drawCellText(*Canvas(), ARect, fromCp1252(phraseModel_->Cells(ACol, ARow)),
+                 phraseModel_->effectiveAlignment(ACol, ARow),
+                 phraseModel_->effectiveWordwrap(ACol, ARow));
 }

@@ -10,18 +10,18 @@
 #include <algorithm>
 
 TStringGrid::TStringGrid(QWidget* parent)
-    : TStringGrid(std::make_unique<StringGridData>(), parent) {}
+    : TStringGrid(std::make_unique<StringGridModel>(), parent) {}
 
-TStringGrid::TStringGrid(std::unique_ptr<StringGridData> data, QWidget* parent)
-    : QAbstractScrollArea(parent), data_(std::move(data)) {
+TStringGrid::TStringGrid(std::unique_ptr<StringGridModel> model, QWidget* parent)
+    : QAbstractScrollArea(parent), model_(std::move(model)) {
     initialize();
 }
 
 void TStringGrid::initialize() {
-    shownFixed_[colsSlot] = first_[colsSlot] = data_->FixedCols();
-    shownFixed_[rowsSlot] = first_[rowsSlot] = data_->FixedRows();
-    data_->setObserver(this);
-    data_->setEditorLink(this);
+    shownFixed_[kColsSlot] = first_[kColsSlot] = model_->FixedCols();
+    shownFixed_[kRowsSlot] = first_[kRowsSlot] = model_->FixedRows();
+    model_->setObserver(this);
+    model_->setEditorLink(this);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button pressed reach MouseMove too (hints follow the mouse).
@@ -45,8 +45,8 @@ TStringGrid::~TStringGrid() {
     clickEdit_.stop();
     delete editor_;
     editor_ = nullptr;
-    data_->setObserver(nullptr);
-    data_->setEditorLink(nullptr);
+    model_->setObserver(nullptr);
+    model_->setEditorLink(nullptr);
 }
 
 void TStringGrid::setOptions(TGridOptions options) {
@@ -59,7 +59,7 @@ void TStringGrid::setOptions(TGridOptions options) {
         HideEditor();
     }
     if (!options_.testFlag(goRangeSelect)) {
-        data_->setCurrentCell(data_->Col(), data_->Row());
+        model_->setCurrentCell(model_->Col(), model_->Row());
     }
     // The line options decide the room between lines.
     updateScrollRanges();
@@ -112,7 +112,7 @@ void TStringGrid::setTabStops(int col, bool stop) {
 
 AxisMetrics TStringGrid::metrics(GridAxis axis) const {
     const QSize client = viewport()->size();
-    return AxisMetrics(data_->extents(axis), data_->Count(axis), data_->FixedCount(axis),
+    return AxisMetrics(model_->extents(axis), model_->count(axis), model_->fixedCount(axis),
                        effectiveLineWidth(axis), first_[slot(axis)],
                        axis == GridAxis::Columns ? client.width() : client.height());
 }
@@ -138,7 +138,7 @@ GridCell TStringGrid::MouseCoord(int X, int Y) const {
     return {metrics(GridAxis::Columns).lineAt(X), metrics(GridAxis::Rows).lineAt(Y)};
 }
 
-bool TStringGrid::IsActiveControl() const {
+bool TStringGrid::isActiveControl() const {
     return isInside(QApplication::focusWidget());
 }
 
@@ -161,14 +161,14 @@ void TStringGrid::gridCellChanged(int col, int row) {
 
 void TStringGrid::gridCountsChanged() {
     if (editorShown_ &&
-        (inplaceCell_.col >= data_->ColCount() || inplaceCell_.row >= data_->RowCount())) {
+        (inplaceCell_.col >= model_->ColCount() || inplaceCell_.row >= model_->RowCount())) {
         HideEdit();
     }
     // A new fixed count starts the view again at the first non-fixed line.
     for (const GridAxis axis : {GridAxis::Columns, GridAxis::Rows}) {
         int& fixed = shownFixed_[slot(axis)];
-        if (fixed != data_->FixedCount(axis)) {
-            fixed = data_->FixedCount(axis);
+        if (fixed != model_->fixedCount(axis)) {
+            fixed = model_->fixedCount(axis);
             first_[slot(axis)] = fixed;
         }
     }
@@ -189,13 +189,13 @@ void TStringGrid::gridSizesChanged(GridAxis axis) {
 
 void TStringGrid::gridCurrentChanged(GridCell oldCurrent, TGridRect /*oldSelection*/) {
     viewport()->update();
-    if (data_->Current() == oldCurrent) {
+    if (model_->current() == oldCurrent) {
         return;
     }
-    if (editorCell() == data_->Current()) {
+    if (editorCell() == model_->current()) {
         // Rows or columns moved under the editor and the current cell: the same text, and
         // the same edit.
-        clampInView(data_->Current());
+        clampInView(model_->current());
         return;
     }
     // A move of the current cell closes the editor, unless it always shows, in which case it
@@ -203,7 +203,7 @@ void TStringGrid::gridCurrentChanged(GridCell oldCurrent, TGridRect /*oldSelecti
     if (!options_.testFlag(goAlwaysShowEditor)) {
         HideEditor();
     }
-    clampInView(data_->Current());
+    clampInView(model_->current());
     UpdateEdit();
 }
 
@@ -213,7 +213,7 @@ void TStringGrid::gridFontChanged() {
 
 void TStringGrid::FontChanged() {
     if (editor_) {
-        editor_->setFont(toQFont(data_->Font()));
+        editor_->setFont(toQFont(model_->Font()));
         placeEditor();
     }
 }
@@ -241,5 +241,5 @@ void TStringGrid::mirrorWidgetFont() {
     // The widget's font is the source: it follows the parent's font unless set on the grid,
     // and the data's Font record (start of the cells' font chain) follows it. Setting the
     // record directly changes what cells draw with until the widget's font changes again.
-    assignQFont(data_->Font(), font(), logicalDpiY());
+    assignQFont(model_->Font(), font(), logicalDpiY());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/model/GridEditorLink.h"
-#include "grid/model/StringGridData.h"
+#include "grid/model/StringGridModel.h"
 #include "grid/model/StringGridObserver.h"
 #include "grid/view/AxisMetrics.h"
 #include "grid/view/GridOptions.h"
@@ -25,7 +25,7 @@ class TInplaceEdit;
 using TDrawCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, const QRect& Rect,
                                           TGridDrawState State)>;
 
-// The framework's base string grid: presents a StringGridData (texts, counts, current cell,
+// The framework's base string grid: presents a StringGridModel (texts, counts, current cell,
 // selection, sizes by index) as cells with fixed rows and columns that never scroll away,
 // and gives it the keyboard, the mouse, scrolling, column moving and one in-place editor.
 //
@@ -38,7 +38,7 @@ using TDrawCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, c
 // means scrolls it into view.
 //
 // Keys: keyPressEvent calls KeyDown(key, shift) and then, for each character the key types,
-// CharacterInput(character). A key that is no grid key and types nothing goes on to the
+// characterInput(character). A key that is no grid key and types nothing goes on to the
 // parent. Qt's Backtab arrives as Tab with ssShift. With goTabs the grid takes Tab and
 // Shift+Tab instead of moving the focus.
 //
@@ -61,8 +61,8 @@ public:
     ~TStringGrid() override;
 
     // The grid's data: counts, texts, current cell, selection, sizes, Font, Color.
-    StringGridData& data() { return *data_; }
-    const StringGridData& data() const { return *data_; }
+    StringGridModel& model() { return *model_; }
+    const StringGridModel& model() const { return *model_; }
 
     TGridOptions Options() const { return options_; }
     void setOptions(TGridOptions options);
@@ -82,9 +82,9 @@ public:
 
     // Scroll position: the first visible non-fixed row and column. Values outside the
     // useful range are clamped.
-    int TopRow() const { return first_[rowsSlot]; }
+    int TopRow() const { return first_[kRowsSlot]; }
     void setTopRow(int row) { setFirst(GridAxis::Rows, row); }
-    int LeftCol() const { return first_[colsSlot]; }
+    int LeftCol() const { return first_[kColsSlot]; }
     void setLeftCol(int col) { setFirst(GridAxis::Columns, col); }
     // Non-fixed rows (columns) that show whole, at least 1.
     int VisibleRowCount() const { return metrics(GridAxis::Rows).pageSize(); }
@@ -116,7 +116,7 @@ public:
     QPainter* Canvas() const { return canvas_; }
 
     // True while the keyboard focus is on the grid or its editor.
-    bool IsActiveControl() const;
+    bool isActiveControl() const;
 
     // Key handling, public so that the editor can hand keys to the grid.
     // KeyDown: fires OnKeyDown, then moves the current cell (arrows, Home, End, PgUp, PgDn,
@@ -141,7 +141,7 @@ public:
 
 protected:
     // A grid on data of a derived kind (the phrase grid's model).
-    TStringGrid(std::unique_ptr<StringGridData> data, QWidget* parent);
+    TStringGrid(std::unique_ptr<StringGridModel> model, QWidget* parent);
 
     // Drawing one cell, called by the paint loop for every visible cell except the one the
     // editor covers, after the loop prepared Canvas() (and, with DefaultDrawing, filled the
@@ -163,7 +163,7 @@ protected:
     // The character hook: one character typed on the grid itself (not in the editor). With
     // goEditing, Backspace and printable characters open the editor and go into it (dropped
     // when it cannot show); every other character goes to KeyPress.
-    virtual void CharacterInput(QChar Key);
+    virtual void characterInput(QChar Key);
 
     // Mouse hooks, in client coordinates. MouseDown (every button; ssDouble for the second
     // press of a double-click) moves the current cell or starts a range selection or a
@@ -201,7 +201,7 @@ protected:
 
     // Moves the focus on to the next (previous) control in the window's tab order that is
     // no part of the grid (its editor and scroll bars are); false when there is none.
-    bool FocusNextControl(bool backwards);
+    bool focusNextControl(bool backwards);
 
     // Observer of the data.
     void gridRepaint() override;
@@ -243,8 +243,8 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    static constexpr int colsSlot = 0;
-    static constexpr int rowsSlot = 1;
+    static constexpr int kColsSlot = 0;
+    static constexpr int kRowsSlot = 1;
     static constexpr int slot(GridAxis axis) { return axis == GridAxis::Columns ? 0 : 1; }
 
     // What a left-button drag is doing.
@@ -301,15 +301,15 @@ private:
     void clickEditDue();
     void disarmClickEdit();
 
-    std::unique_ptr<StringGridData> data_;
-    TGridOptions options_ = defaultGridOptions;
+    std::unique_ptr<StringGridModel> model_;
+    TGridOptions options_ = kDefaultGridOptions;
     int gridLineWidth_ = 1;
     TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
     bool defaultDrawing_ = true;
     std::set<int> noTabStops_;
-    int first_[2] = {StringGridData::initialFixedCols, StringGridData::initialFixedRows};
+    int first_[2] = {StringGridModel::kInitialFixedCols, StringGridModel::kInitialFixedRows};
     // The fixed counts the scroll position was last set up for.
-    int shownFixed_[2] = {StringGridData::initialFixedCols, StringGridData::initialFixedRows};
+    int shownFixed_[2] = {StringGridModel::kInitialFixedCols, StringGridModel::kInitialFixedRows};
 
     QPainter* canvas_ = nullptr;
 

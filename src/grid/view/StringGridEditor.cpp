@@ -32,7 +32,7 @@ void TStringGrid::HideEditor() {
 
 bool TStringGrid::CanEditShow() {
     return options_.testFlag(goEditing) && !options_.testFlag(goRowSelect) && editorMode_ &&
-           (IsActiveControl() || options_.testFlag(goAlwaysShowEditor));
+           (isActiveControl() || options_.testFlag(goAlwaysShowEditor));
 }
 
 TInplaceEdit* TStringGrid::CreateEditor() {
@@ -40,11 +40,11 @@ TInplaceEdit* TStringGrid::CreateEditor() {
 }
 
 QByteArray TStringGrid::GetEditText(int ACol, int ARow) {
-    return data_->Cells(ACol, ARow);
+    return model_->Cells(ACol, ARow);
 }
 
 void TStringGrid::SetEditText(int ACol, int ARow, const QByteArray& Value) {
-    data_->setCells(ACol, ARow, Value);
+    model_->setCells(ACol, ARow, Value);
 }
 
 void TStringGrid::UpdateEdit() {
@@ -60,7 +60,7 @@ void TStringGrid::UpdateEdit() {
             }
         });
     }
-    if (!editorShown_ || inplaceCell_ != data_->Current()) {
+    if (!editorShown_ || inplaceCell_ != model_->current()) {
         HideEdit();
         loadEditor();
     }
@@ -69,7 +69,7 @@ void TStringGrid::UpdateEdit() {
         return;
     }
     placeEditor();
-    if (IsActiveControl() && !editor_->isHidden()) {
+    if (isActiveControl() && !editor_->isHidden()) {
         editor_->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -77,7 +77,7 @@ void TStringGrid::UpdateEdit() {
 void TStringGrid::loadEditor() {
     {
         const QScopedValueRollback loading(loadingEditor_, true);
-        inplaceCell_ = data_->Current();
+        inplaceCell_ = model_->current();
         editor_->UpdateContents();
     }
     loadedText_ = editor_->Text();
@@ -185,7 +185,7 @@ void TStringGrid::DoExit() {
     viewport()->update();
 }
 
-bool TStringGrid::FocusNextControl(bool backwards) {
+bool TStringGrid::focusNextControl(bool backwards) {
     // The window's focus chain, where the editor may come anywhere (it is made later than
     // the controls round the grid).
     QWidget* candidate = this;

@@ -58,15 +58,15 @@ void TStringGrid::keyPressEvent(QKeyEvent* event) {
 
 void TStringGrid::deliverCharacters(const QString& text) {
     for (const QChar character : text) {
-        CharacterInput(character);
+        characterInput(character);
     }
 }
 
-void TStringGrid::CharacterInput(QChar Key) {
+void TStringGrid::characterInput(QChar Key) {
     if (options_.testFlag(goEditing) && (Key == QChar(8) || Key.unicode() >= 0x20)) {
         openEditorByUser();
         if (editorShown_ && editor_ && !editor_->isHidden()) {
-            editor_->ReceiveCharacter(Key);
+            editor_->receiveCharacter(Key);
         }
         return;
     }
@@ -102,7 +102,7 @@ void TStringGrid::KeyDown(int& Key, TShiftState Shift) {
 }
 
 void TStringGrid::openEditorByUser() {
-    clampInView(data_->Current());
+    clampInView(model_->current());
     ShowEditor();
 }
 
@@ -112,8 +112,8 @@ void TStringGrid::moveByKey(int key, TShiftState shift) {
     const bool rowSelect = options_.testFlag(goRowSelect);
     bool extend = shift.testFlag(ssShift) && options_.testFlag(goRangeSelect);
     // 64 bits: a page added to a row near 2^31-1 must not wrap before it is clamped.
-    std::int64_t col = data_->Col();
-    std::int64_t row = data_->Row();
+    std::int64_t col = model_->Col();
+    std::int64_t row = model_->Row();
     std::int64_t left = LeftCol();
     std::int64_t top = TopRow();
     const int pageWidth = cols.pageSize();
@@ -146,12 +146,12 @@ void TStringGrid::moveByKey(int key, TShiftState shift) {
             row = std::max(rows.lastFullyVisible(), rows.first());
             break;
         case Qt::Key_Home:
-            col = data_->FixedCols();
-            row = data_->FixedRows();
+            col = model_->FixedCols();
+            row = model_->FixedRows();
             break;
         case Qt::Key_End:
-            col = data_->ColCount() - 1;
-            row = data_->RowCount() - 1;
+            col = model_->ColCount() - 1;
+            row = model_->RowCount() - 1;
             break;
         default:
             return;
@@ -180,16 +180,16 @@ void TStringGrid::moveByKey(int key, TShiftState shift) {
             break;
         case Qt::Key_Home:
             if (rowSelect) {
-                row = data_->FixedRows();
+                row = model_->FixedRows();
             } else {
-                col = data_->FixedCols();
+                col = model_->FixedCols();
             }
             break;
         case Qt::Key_End:
             if (rowSelect) {
-                row = data_->RowCount() - 1;
+                row = model_->RowCount() - 1;
             } else {
-                col = data_->ColCount() - 1;
+                col = model_->ColCount() - 1;
             }
             break;
         case Qt::Key_Tab: {
@@ -216,21 +216,21 @@ void TStringGrid::moveByKey(int key, TShiftState shift) {
     if (top != TopRow()) {
         setFirst(GridAxis::Rows, clampLine(top, rows.fixed(), rows.maxFirst()));
     }
-    const int newCol = clampLine(col, data_->FixedCols(), data_->ColCount() - 1);
-    const int newRow = clampLine(row, data_->FixedRows(), data_->RowCount() - 1);
-    if (newCol != data_->Col() || newRow != data_->Row()) {
-        data_->setCurrentCell(newCol, newRow, extend);
+    const int newCol = clampLine(col, model_->FixedCols(), model_->ColCount() - 1);
+    const int newRow = clampLine(row, model_->FixedRows(), model_->RowCount() - 1);
+    if (newCol != model_->Col() || newRow != model_->Row()) {
+        model_->setCurrentCell(newCol, newRow, extend);
     }
 }
 
 GridCell TStringGrid::tabTarget(bool backwards) const {
     // Along the row, wrapping into the next (previous) row and round from the last row to
     // the first, until a column that is a tab stop or the start column.
-    const int fixedCols = data_->FixedCols();
-    const int fixedRows = data_->FixedRows();
-    const int colCount = data_->ColCount();
-    const int rowCount = data_->RowCount();
-    GridCell cell = data_->Current();
+    const int fixedCols = model_->FixedCols();
+    const int fixedRows = model_->FixedRows();
+    const int colCount = model_->ColCount();
+    const int rowCount = model_->RowCount();
+    GridCell cell = model_->current();
     do {
         if (backwards) {
             if (--cell.col < fixedCols) {
@@ -247,6 +247,6 @@ GridCell TStringGrid::tabTarget(bool backwards) const {
                 }
             }
         }
-    } while (!TabStops(cell.col) && cell.col != data_->Col());
+    } while (!TabStops(cell.col) && cell.col != model_->Col());
     return cell;
 }

@@ -4,8 +4,8 @@
 #include "grid/view/StringGrid.h"
 
 bool TStringGrid::startLineMove(GridCell cell) {
-    const int fixedCols = data_->FixedCols();
-    const int fixedRows = data_->FixedRows();
+    const int fixedCols = model_->FixedCols();
+    const int fixedRows = model_->FixedRows();
     if (options_.testFlag(goColMoving) && cell.row >= 0 && cell.row < fixedRows &&
         cell.col >= fixedCols) {
         moveAxis_ = GridAxis::Columns;
@@ -38,8 +38,8 @@ void TStringGrid::finishLineMove() {
         return;
     }
     if (moveAxis_ == GridAxis::Columns) {
-        data_->MoveColumn(moveFrom_, moveTo_);
+        model_->MoveColumn(moveFrom_, moveTo_);
     } else {
-        data_->MoveRow(moveFrom_, moveTo_);
+        model_->MoveRow(moveFrom_, moveTo_);
     }
 }

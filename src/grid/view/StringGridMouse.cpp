@@ -12,7 +12,7 @@
 namespace {
 
 // How often a drag beyond the cells scrolls by one line.
-constexpr int autoScrollIntervalMs = 60;
+constexpr int kAutoScrollIntervalMs = 60;
 
 struct MouseArguments {
     TMouseButton button;
@@ -66,19 +66,19 @@ void TStringGrid::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (!IsActiveControl()) {
+    if (!isActiveControl()) {
         setFocus(Qt::MouseFocusReason);
     }
     lastMousePos_ = QPoint(X, Y);
     if (Button == TMouseButton::mbLeft && !Shift.testFlag(ssDouble)) {
         disarmClickEdit();
         const GridCell cell = MouseCoord(X, Y);
-        if (cell.col >= data_->FixedCols() && cell.row >= data_->FixedRows()) {
-            const bool onCurrent = cell == data_->Current();
+        if (cell.col >= model_->FixedCols() && cell.row >= model_->FixedRows()) {
+            const bool onCurrent = cell == model_->current();
             if (Shift.testFlag(ssShift) && options_.testFlag(goRangeSelect)) {
-                data_->setAnchor(cell.col, cell.row);
+                model_->setAnchor(cell.col, cell.row);
             } else {
-                data_->setCurrentCell(cell.col, cell.row);
+                model_->setCurrentCell(cell.col, cell.row);
                 if (onCurrent && options_.testFlag(goEditing)) {
                     armClickEdit(cell);
                 }
@@ -102,7 +102,7 @@ void TStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
                              Y < metrics(GridAxis::Rows).fixedExtent() ||
                              X >= viewport()->width() || Y >= viewport()->height();
         if (outside && !autoScroll_.isActive()) {
-            autoScroll_.start(autoScrollIntervalMs, this);
+            autoScroll_.start(kAutoScrollIntervalMs, this);
         } else if (!outside) {
             autoScroll_.stop();
         }
@@ -159,9 +159,9 @@ void TStringGrid::dragTo(QPoint point) {
         return;
     }
     if (options_.testFlag(goRangeSelect)) {
-        data_->setAnchor(cell.col, cell.row);
+        model_->setAnchor(cell.col, cell.row);
     } else {
-        data_->setCurrentCell(cell.col, cell.row);
+        model_->setCurrentCell(cell.col, cell.row);
     }
 }
 
@@ -205,7 +205,7 @@ void TStringGrid::clickEditDue() {
     clickEditOnRelease_ = false;
     const GridCell cell = clickEditCell_;
     const TGridRect single{cell.col, cell.row, cell.col, cell.row};
-    if (data_->Current() == cell && data_->Selection() == single && IsActiveControl()) {
+    if (model_->current() == cell && model_->Selection() == single && isActiveControl()) {
         openEditorByUser();
     }
 }

@@ -23,10 +23,10 @@ bool contains(const TGridRect& rect, int col, int row) {
 } // namespace
 
 TGridRect TStringGrid::shownSelection() const {
-    TGridRect selection = data_->Selection();
+    TGridRect selection = model_->Selection();
     if (options_.testFlag(goRowSelect)) {
-        selection.Left = data_->FixedCols();
-        selection.Right = data_->ColCount() - 1;
+        selection.Left = model_->FixedCols();
+        selection.Right = model_->ColCount() - 1;
     }
     return selection;
 }
@@ -34,14 +34,14 @@ TGridRect TStringGrid::shownSelection() const {
 TGridDrawState TStringGrid::drawState(int col, int row, const TGridRect& selection,
                                       bool focused) const {
     TGridDrawState state;
-    if (data_->IsFixed(col, row)) {
+    if (model_->isFixed(col, row)) {
         state |= gdFixed;
         return state;
     }
     if (contains(selection, col, row)) {
         state |= gdSelected;
     }
-    if (focused && col == data_->Col() && row == data_->Row()) {
+    if (focused && col == model_->Col() && row == model_->Row()) {
         state |= gdFocused;
     }
     return state;
@@ -61,8 +61,8 @@ void TStringGrid::prepareCanvas(QPainter& painter, const QRect& rect, TGridDrawS
         text = toQColor(clHighlightText, colors);
     } else {
         background =
-            toQColor(state.testFlag(gdFixed) ? data_->FixedColor() : data_->Color(), colors);
-        text = toQColor(data_->Font().Color(), colors);
+            toQColor(state.testFlag(gdFixed) ? model_->FixedColor() : model_->Color(), colors);
+        text = toQColor(model_->Font().Color(), colors);
     }
     painter.setBrush(background);
     painter.setPen(text.isValid() ? text : colors.color(QPalette::Text));
@@ -75,17 +75,17 @@ void TStringGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     canvas_ = &painter;
     const QPalette& colors = palette();
-    QColor background = toQColor(data_->Color(), colors);
+    QColor background = toQColor(model_->Color(), colors);
     painter.fillRect(event->rect(),
                      background.isValid() ? background : colors.color(QPalette::Base));
 
     const AxisMetrics cols = metrics(GridAxis::Columns);
     const AxisMetrics rows = metrics(GridAxis::Rows);
     const TGridRect selection = shownSelection();
-    const bool focused = IsActiveControl();
+    const bool focused = isActiveControl();
     const bool editorCovers = editor_ && !editor_->isHidden();
     const QRect dirty = event->rect();
-    const QFont gridFont = toQFont(data_->Font());
+    const QFont gridFont = toQFont(model_->Font());
 
     rows.forEachVisible([&](int row, std::int64_t y, int height) {
         cols.forEachVisible([&](int col, std::int64_t x, int width) {
@@ -94,7 +94,7 @@ void TStringGrid::paintEvent(QPaintEvent* event) {
             if (!withLines.intersects(dirty)) {
                 return;
             }
-            const bool fixed = data_->IsFixed(col, row);
+            const bool fixed = model_->isFixed(col, row);
             drawGridLines(painter, rect, fixed);
             if (editorCovers && col == inplaceCell_.col && row == inplaceCell_.row) {
                 return;
@@ -119,8 +119,8 @@ void TStringGrid::paintEvent(QPaintEvent* event) {
 
     if (defaultDrawing_ && focused && options_.testFlag(goRowSelect)) {
         // One focus rectangle around the visible part of the current row.
-        const int row = data_->Row();
-        const QRect first = CellRect(std::max(data_->FixedCols(), LeftCol()), row);
+        const int row = model_->Row();
+        const QRect first = CellRect(std::max(model_->FixedCols(), LeftCol()), row);
         const QRect last = CellRect(metrics(GridAxis::Columns).lastFullyVisible(), row);
         if (!first.isEmpty()) {
             drawFocusRect(painter, last.isEmpty() ? first : first.united(last));
@@ -136,7 +136,7 @@ void TStringGrid::DrawCell(int ACol, int ARow, const QRect& ARect, TGridDrawStat
     if (defaultDrawing_) {
         canvas_->drawText(ARect.adjusted(2, 2, 0, 0),
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                          fromCp1252(data_->Cells(ACol, ARow)));
+                          fromCp1252(model_->Cells(ACol, ARow)));
     }
     if (OnDrawCell) {
         OnDrawCell(this, ACol, ARow, ARect, AState);

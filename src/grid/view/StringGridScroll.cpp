@@ -57,7 +57,7 @@ void TStringGrid::scrollContentsBy(int /*dx*/, int /*dy*/) {
     for (const GridAxis axis : {GridAxis::Columns, GridAxis::Rows}) {
         const QScrollBar* bar =
             axis == GridAxis::Columns ? horizontalScrollBar() : verticalScrollBar();
-        const int first = data_->FixedCount(axis) + bar->value();
+        const int first = model_->fixedCount(axis) + bar->value();
         if (first != first_[slot(axis)]) {
             first_[slot(axis)] = first;
             changed = true;

@@ -132,7 +132,7 @@ void RtfBuilder::run() {
             break;
         case RtfToken::HexByte:
             if (!consumeFallback()) {
-                character(Cp1252ToUnicode(token.byte));
+                character(cp1252ToUnicode(token.byte));
             }
             break;
         case RtfToken::Text:
@@ -437,7 +437,7 @@ void RtfBuilder::textRun(QByteArrayView bytes) {
                 }
                 tableFontName_.clear();
             } else {
-                character(Cp1252ToUnicode(static_cast<unsigned char>(c)));
+                character(cp1252ToUnicode(static_cast<unsigned char>(c)));
             }
         }
         return;
@@ -453,7 +453,7 @@ void RtfBuilder::textRun(QByteArrayView bytes) {
         return;
     }
     if (pendingHighSurrogate_ != 0) {
-        character(Cp1252ToUnicode(static_cast<unsigned char>(bytes[0])));
+        character(cp1252ToUnicode(static_cast<unsigned char>(bytes[0])));
         bytes = bytes.sliced(1);
     }
     if (!bytes.isEmpty()) {

@@ -5,18 +5,18 @@
 
 namespace {
 
-constexpr std::uint16_t NoKey = 0xFFFF;
-constexpr unsigned Shift = 1;
-constexpr unsigned Ctrl = 2;
-constexpr unsigned AltGr = 6;
+constexpr std::uint16_t kNoKey = 0xFFFF;
+constexpr unsigned kShift = 1;
+constexpr unsigned kCtrl = 2;
+constexpr unsigned kAltGr = 6;
 
 struct Table {
     std::array<std::uint16_t, 256> keys{};
 
-    // Letters, digits and control keys are alike in both layouts but for what Shift does
+    // Letters, digits and control keys are alike in both layouts but for what kShift does
     // to the digits.
     explicit Table(std::string_view shiftedDigits) {
-        keys.fill(NoKey);
+        keys.fill(kNoKey);
         addCommonKeys();
         for (unsigned char d = 0; d < 10; ++d) {
             key('0' + d, '0' + d, static_cast<unsigned char>(shiftedDigits[d]));
@@ -26,12 +26,12 @@ struct Table {
     void set(unsigned char c, unsigned vk, unsigned modifiers = 0) {
         keys[c] = static_cast<std::uint16_t>(modifiers << 8 | vk);
     }
-    // One key: what it types alone, with Shift, and with AltGr (0 for nothing).
+    // One key: what it types alone, with kShift, and with kAltGr (0 for nothing).
     void key(unsigned vk, unsigned char plain, unsigned char shifted, unsigned char altGr = 0) {
         set(plain, vk);
-        set(shifted, vk, Shift);
+        set(shifted, vk, kShift);
         if (altGr != 0) {
-            set(altGr, vk, AltGr);
+            set(altGr, vk, kAltGr);
         }
     }
 
@@ -39,30 +39,30 @@ private:
     void addCommonKeys() {
         for (unsigned char c = 'a'; c <= 'z'; ++c) {
             set(c, c - 'a' + 'A');
-            set(static_cast<unsigned char>(c - 'a' + 'A'), c - 'a' + 'A', Shift);
-            set(static_cast<unsigned char>(c - 'a' + 1), c - 'a' + 'A', Ctrl); // Ctrl+letter
+            set(static_cast<unsigned char>(c - 'a' + 'A'), c - 'a' + 'A', kShift);
+            set(static_cast<unsigned char>(c - 'a' + 1), c - 'a' + 'A', kCtrl); // kCtrl+letter
         }
         set('\b', 0x08);
         set('\t', 0x09);
-        set('\n', 0x0D, Ctrl);
+        set('\n', 0x0D, kCtrl);
         set('\r', 0x0D);
         set(0x1B, 0x1B);
         set(' ', 0x20);
-        set(0x7F, 0x08, Ctrl);
+        set(0x7F, 0x08, kCtrl);
     }
 };
 
-Table GermanTable() {
+Table germanTable() {
     Table t("=!\"\xA7$%&/()");
-    t.set('\xB2', '2', AltGr);
-    t.set('\xB3', '3', AltGr);
-    t.set('{', '7', AltGr);
-    t.set('[', '8', AltGr);
-    t.set(']', '9', AltGr);
-    t.set('}', '0', AltGr);
-    t.set('@', 'Q', AltGr);
-    t.set('\x80', 'E', AltGr);      // €
-    t.set('\xB5', 'M', AltGr);      // µ
+    t.set('\xB2', '2', kAltGr);
+    t.set('\xB3', '3', kAltGr);
+    t.set('{', '7', kAltGr);
+    t.set('[', '8', kAltGr);
+    t.set(']', '9', kAltGr);
+    t.set('}', '0', kAltGr);
+    t.set('@', 'Q', kAltGr);
+    t.set('\x80', 'E', kAltGr);     // €
+    t.set('\xB5', 'M', kAltGr);     // µ
     t.key(0xDB, '\xDF', '?', '\\'); // ß
     t.key(0xDD, '\xB4', '`');       // dead acute and grave
     t.key(0xDC, '^', '\xB0');       // dead circumflex, °
@@ -78,7 +78,7 @@ Table GermanTable() {
     return t;
 }
 
-Table UsTable() {
+Table usTable() {
     Table t(")!@#$%^&*(");
     t.key(0xBA, ';', ':');
     t.key(0xBB, '=', '+');
@@ -91,20 +91,20 @@ Table UsTable() {
     t.key(0xDC, '\\', '|');
     t.key(0xDD, ']', '}');
     t.key(0xDE, '\'', '"');
-    t.set(0x1C, 0xDC, Ctrl);
-    t.set(0x1D, 0xDD, Ctrl);
-    t.set(0x1E, '6', Ctrl | Shift);
-    t.set(0x1F, 0xBD, Ctrl | Shift);
+    t.set(0x1C, 0xDC, kCtrl);
+    t.set(0x1D, 0xDD, kCtrl);
+    t.set(0x1E, '6', kCtrl | kShift);
+    t.set(0x1F, 0xBD, kCtrl | kShift);
     return t;
 }
 
-const Table& TableOf(KeyboardLayout layout) {
-    static const Table german = GermanTable();
-    static const Table us = UsTable();
+const Table& tableOf(KeyboardLayout layout) {
+    static const Table german = germanTable();
+    static const Table us = usTable();
     return layout == KeyboardLayout::German ? german : us;
 }
 
-bool FollowsCapsLock(KeyboardLayout layout, std::uint8_t vk) {
+bool followsCapsLock(KeyboardLayout layout, std::uint8_t vk) {
     if (vk >= 'A' && vk <= 'Z') {
         return true;
     }
@@ -112,7 +112,7 @@ bool FollowsCapsLock(KeyboardLayout layout, std::uint8_t vk) {
     return layout == KeyboardLayout::German && (vk == 0xBA || vk == 0xC0 || vk == 0xDE);
 }
 
-std::optional<unsigned char> KeypadCharacter(KeyboardLayout layout, std::uint8_t vk) {
+std::optional<unsigned char> keypadCharacter(KeyboardLayout layout, std::uint8_t vk) {
     if (vk >= 0x60 && vk <= 0x69) {
         return static_cast<unsigned char>('0' + vk - 0x60);
     }
@@ -134,21 +134,21 @@ std::optional<unsigned char> KeypadCharacter(KeyboardLayout layout, std::uint8_t
 
 } // namespace
 
-std::uint16_t RecordedLayoutKey(KeyboardLayout layout, unsigned char character) {
-    return TableOf(layout).keys[character];
+std::uint16_t recordedLayoutKey(KeyboardLayout layout, unsigned char character) {
+    return tableOf(layout).keys[character];
 }
 
-std::optional<unsigned char> RecordedLayoutCharacter(KeyboardLayout layout, std::uint8_t virtualKey,
+std::optional<unsigned char> recordedLayoutCharacter(KeyboardLayout layout, std::uint8_t virtualKey,
                                                      unsigned modifiers, bool capsLock) {
     if (modifiers == 0) {
-        if (const auto keypad = KeypadCharacter(layout, virtualKey)) {
+        if (const auto keypad = keypadCharacter(layout, virtualKey)) {
             return keypad;
         }
     }
-    if (capsLock && (modifiers & AltGr) == 0 && FollowsCapsLock(layout, virtualKey)) {
-        modifiers ^= Shift;
+    if (capsLock && (modifiers & kAltGr) == 0 && followsCapsLock(layout, virtualKey)) {
+        modifiers ^= kShift;
     }
-    const Table& table = TableOf(layout);
+    const Table& table = tableOf(layout);
     const auto wanted = static_cast<std::uint16_t>(modifiers << 8 | virtualKey);
     for (unsigned c = 0; c < table.keys.size(); ++c) {
         if (table.keys[c] == wanted) {

@@ -8,9 +8,9 @@
 enum class KeyboardLayout { German, US };
 
 // VkKeyScanA: low byte the virtual key, high byte 1 Shift, 2 Ctrl, 4 Alt; 0xFFFF for none.
-std::uint16_t RecordedLayoutKey(KeyboardLayout layout, unsigned char character);
+std::uint16_t recordedLayoutKey(KeyboardLayout layout, unsigned char character);
 
 // The character that the key types with these modifiers held (bits as above) and Caps Lock
 // as given; nothing when it types none. A dead key types its own character at once.
-std::optional<unsigned char> RecordedLayoutCharacter(KeyboardLayout layout, std::uint8_t virtualKey,
+std::optional<unsigned char> recordedLayoutCharacter(KeyboardLayout layout, std::uint8_t virtualKey,
                                                      unsigned modifiers, bool capsLock);

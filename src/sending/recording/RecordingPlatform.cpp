@@ -8,26 +8,26 @@
 
 namespace {
 
-std::string Ref(WindowHandle window) {
+std::string ref(WindowHandle window) {
     return "#" + std::to_string(static_cast<std::uintptr_t>(window));
 }
 
-std::string VirtualKeyName(std::uint8_t code) {
+std::string virtualKeyName(std::uint8_t code) {
     switch (code) {
-    case VkShift:
+    case kVkShift:
         return "Shift";
-    case VkCtrl:
+    case kVkCtrl:
         return "Ctrl";
-    case VkAlt:
+    case kVkAlt:
         return "Alt";
-    case VkCapsLock:
+    case kVkCapsLock:
         return "Caps";
     default:
         return "vk" + std::to_string(code);
     }
 }
 
-std::string TypedKeyName(std::uint8_t code) {
+std::string typedKeyName(std::uint8_t code) {
     if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z')) {
         return {'[', static_cast<char>(code), ']'};
     }
@@ -64,7 +64,7 @@ void RecordingPlatform::closeWindow(WindowHandle window) {
         w->open = false;
     }
     if (foreground_ == window) {
-        foreground_ = NullWindow;
+        foreground_ = kNullWindow;
     }
 }
 
@@ -98,11 +98,11 @@ bool RecordingPlatform::isDown(std::uint8_t virtualKey) const {
 WindowHandle RecordingPlatform::findWindowByCaption(std::string_view caption) {
     record("find " + std::string(caption));
     for (std::size_t i = 0; i < windows_.size(); ++i) {
-        if (windows_[i].open && CaptionEquals(windows_[i].caption, caption)) {
+        if (windows_[i].open && captionEquals(windows_[i].caption, caption)) {
             return static_cast<WindowHandle>(i + 1);
         }
     }
-    return NullWindow;
+    return kNullWindow;
 }
 
 void RecordingPlatform::forEachTopLevelWindow(const std::function<bool(WindowHandle)>& visit) {
@@ -122,7 +122,7 @@ void RecordingPlatform::forEachTopLevelWindow(const std::function<bool(WindowHan
 }
 
 std::string RecordingPlatform::windowCaption(WindowHandle window) {
-    record("caption " + Ref(window));
+    record("caption " + ref(window));
     const Window* w = find(window);
     return w != nullptr && w->open ? w->caption : std::string();
 }
@@ -135,7 +135,7 @@ void RecordingPlatform::sendSystemCommand(WindowHandle window, SystemCommand com
             foreground_ = window;
         }
     }
-    record((command == SystemCommand::Hotkey ? "hotkey " : "restore ") + Ref(window));
+    record((command == SystemCommand::Hotkey ? "hotkey " : "restore ") + ref(window));
 }
 
 bool RecordingPlatform::bringToForeground(WindowHandle window) {
@@ -144,7 +144,7 @@ bool RecordingPlatform::bringToForeground(WindowHandle window) {
     if (reached) {
         foreground_ = window;
     }
-    record("fg " + Ref(window) + (reached ? "" : " failed"));
+    record("fg " + ref(window) + (reached ? "" : " failed"));
     return reached;
 }
 
@@ -152,9 +152,9 @@ void RecordingPlatform::injectKeyEvent(std::uint8_t code, KeyDirection direction
                                        KeySource source) {
     const bool isDown = direction == KeyDirection::Down;
     if (isDown) {
-        if (code == VkCapsLock) {
+        if (code == kVkCapsLock) {
             capsLock_ = !capsLock_;
-        } else if (code != VkShift && code != VkCtrl && code != VkAlt) {
+        } else if (code != kVkShift && code != kVkCtrl && code != kVkAlt) {
             typeInto(code);
         }
         if (!this->isDown(code)) {
@@ -164,13 +164,13 @@ void RecordingPlatform::injectKeyEvent(std::uint8_t code, KeyDirection direction
         down_.erase(std::remove(down_.begin(), down_.end(), code), down_.end());
     }
     const std::string name =
-        source == KeySource::VirtualKey ? VirtualKeyName(code) : TypedKeyName(code);
+        source == KeySource::VirtualKey ? virtualKeyName(code) : typedKeyName(code);
     record((isDown ? "+" : "-") + name);
 }
 
 std::uint16_t RecordingPlatform::layoutKey(unsigned char character) {
     record("scan " + std::string(1, static_cast<char>(character)));
-    return RecordedLayoutKey(layout_, character);
+    return recordedLayoutKey(layout_, character);
 }
 
 bool RecordingPlatform::capsLockOn() {
@@ -206,8 +206,8 @@ void RecordingPlatform::typeInto(std::uint8_t virtualKey) {
         return;
     }
     const unsigned modifiers =
-        (isDown(VkShift) ? 1U : 0U) | (isDown(VkCtrl) ? 2U : 0U) | (isDown(VkAlt) ? 4U : 0U);
-    if (const auto c = RecordedLayoutCharacter(layout_, virtualKey, modifiers, capsLock_)) {
+        (isDown(kVkShift) ? 1U : 0U) | (isDown(kVkCtrl) ? 2U : 0U) | (isDown(kVkAlt) ? 4U : 0U);
+    if (const auto c = recordedLayoutCharacter(layout_, virtualKey, modifiers, capsLock_)) {
         target->received += static_cast<char>(*c);
     }
 }

@@ -66,7 +66,7 @@ private:
 
     KeyboardLayout layout_;
     std::vector<Window> windows_;
-    WindowHandle foreground_ = NullWindow;
+    WindowHandle foreground_ = kNullWindow;
     bool capsLock_ = false;
     std::vector<std::uint8_t> down_;
     std::vector<std::string> trace_;

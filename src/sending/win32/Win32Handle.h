@@ -6,10 +6,10 @@
 
 #include <cstdint>
 
-inline HWND ToHwnd(WindowHandle window) {
+inline HWND toHwnd(WindowHandle window) {
     return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
 }
 
-inline WindowHandle ToWindowHandle(HWND hwnd) {
+inline WindowHandle toWindowHandle(HWND hwnd) {
     return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(hwnd));
 }

@@ -12,14 +12,14 @@
 namespace {
 
 // How long a window of another process may take to come to the front after it was asked.
-constexpr std::chrono::milliseconds ForegroundWait{500};
+constexpr std::chrono::milliseconds kForegroundWait{500};
 
 // Room for 79 bytes and the terminator, as the lookup reads captions.
-constexpr int CaptionBufferSize = 80;
+constexpr int kCaptionBufferSize = 80;
 
 // Whether keystrokes sent now reach `window`: it is the foreground window, or the foreground
 // window is one it owns (a modal dialog of it takes the activation in its place).
-bool HoldsForeground(HWND window) {
+bool holdsForeground(HWND window) {
     const HWND foreground = GetForegroundWindow();
     return foreground != nullptr &&
            (foreground == window || GetAncestor(foreground, GA_ROOTOWNER) == window);
@@ -27,7 +27,7 @@ bool HoldsForeground(HWND window) {
 
 // Whether the foreground window's thread has handled its activation and set the keyboard
 // focus. Until then keys have no window to go to; Wine drops them.
-bool FocusArrived() {
+bool focusArrived() {
     const HWND foreground = GetForegroundWindow();
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -42,10 +42,10 @@ struct Enumeration {
 };
 
 // An exception must not unwind through EnumWindows: it is kept and thrown again after.
-BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM parameter) {
+BOOL CALLBACK visitWindow(HWND hwnd, LPARAM parameter) {
     auto& enumeration = *reinterpret_cast<Enumeration*>(parameter);
     try {
-        return (*enumeration.visit)(ToWindowHandle(hwnd)) ? TRUE : FALSE;
+        return (*enumeration.visit)(toWindowHandle(hwnd)) ? TRUE : FALSE;
     } catch (...) {
         enumeration.error = std::current_exception();
         return FALSE;
@@ -57,14 +57,14 @@ public:
     WindowHandle findWindowByCaption(std::string_view caption) override {
         // A Windows caption ends at its first NUL, so no caption holds one.
         if (caption.find('\0') != std::string_view::npos) {
-            return NullWindow;
+            return kNullWindow;
         }
-        return ToWindowHandle(FindWindowA(nullptr, std::string(caption).c_str()));
+        return toWindowHandle(FindWindowA(nullptr, std::string(caption).c_str()));
     }
 
     void forEachTopLevelWindow(const std::function<bool(WindowHandle)>& visit) override {
         Enumeration enumeration{&visit, nullptr};
-        EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&enumeration));
+        EnumWindows(visitWindow, reinterpret_cast<LPARAM>(&enumeration));
         if (enumeration.error) {
             std::rethrow_exception(enumeration.error);
         }
@@ -72,35 +72,35 @@ public:
 
     std::string windowCaption(WindowHandle window) override {
         // Wine answers for the null window with text of its own.
-        if (window == NullWindow) {
+        if (window == kNullWindow) {
             return {};
         }
-        char buffer[CaptionBufferSize] = {};
-        const int length = GetWindowTextA(ToHwnd(window), buffer, CaptionBufferSize);
+        char buffer[kCaptionBufferSize] = {};
+        const int length = GetWindowTextA(toHwnd(window), buffer, kCaptionBufferSize);
         return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
     }
 
     void sendSystemCommand(WindowHandle window, SystemCommand command) override {
-        const HWND hwnd = ToHwnd(window);
+        const HWND hwnd = toHwnd(window);
         SendMessageA(hwnd, WM_SYSCOMMAND, static_cast<WPARAM>(command),
                      reinterpret_cast<LPARAM>(hwnd));
     }
 
     bool bringToForeground(WindowHandle window) override {
-        const HWND hwnd = ToHwnd(window);
+        const HWND hwnd = toHwnd(window);
         if (hwnd == nullptr || !IsWindow(hwnd)) {
             return false;
         }
-        if (HoldsForeground(hwnd)) {
+        if (holdsForeground(hwnd)) {
             return true;
         }
         // The result of SetForegroundWindow says little: the activation by the system
         // command may have worked all the same. The window's own thread completes it.
         SetForegroundWindow(hwnd);
-        const auto deadline = std::chrono::steady_clock::now() + ForegroundWait;
+        const auto deadline = std::chrono::steady_clock::now() + kForegroundWait;
         while (IsWindow(hwnd)) {
-            const bool holds = HoldsForeground(hwnd);
-            if (holds && FocusArrived()) {
+            const bool holds = holdsForeground(hwnd);
+            if (holds && focusArrived()) {
                 return true;
             }
             if (std::chrono::steady_clock::now() >= deadline) {
@@ -132,6 +132,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<SendingPlatform> CreateWin32Platform() {
+std::unique_ptr<SendingPlatform> createWin32Platform() {
     return std::make_unique<Win32Platform>();
 }

@@ -6,4 +6,4 @@
 
 // The sending services through the Win32 calls: FindWindowA, EnumWindows, GetWindowTextA,
 // SendMessageA, SetForegroundWindow, keybd_event, VkKeyScanA and GetKeyState.
-std::unique_ptr<SendingPlatform> CreateWin32Platform();
+std::unique_ptr<SendingPlatform> createWin32Platform();

@@ -11,10 +11,10 @@
 
 namespace {
 
-constexpr unsigned long UnicodeKeysymBase = 0x01000000;
+constexpr unsigned long kUnicodeKeysymBase = 0x01000000;
 
 // Keysyms from before Unicode keysyms for the characters of cp1252 beyond Latin-1.
-constexpr std::array<std::pair<unsigned long, char32_t>, 23> LegacyKeysyms = {{
+constexpr std::array<std::pair<unsigned long, char32_t>, 23> kLegacyKeysyms = {{
     {XK_EuroSign, 0x20AC},
     {XK_singlelowquotemark, 0x201A},
     {XK_function, 0x0192},
@@ -40,7 +40,7 @@ constexpr std::array<std::pair<unsigned long, char32_t>, 23> LegacyKeysyms = {{
     {XK_Ydiaeresis, 0x0178},
 }};
 
-constexpr std::array<std::pair<unsigned long, unsigned char>, 8> DeadKeys = {{
+constexpr std::array<std::pair<unsigned long, unsigned char>, 8> kDeadKeys = {{
     {XK_dead_grave, '`'},
     {XK_dead_acute, 0xB4},
     {XK_dead_circumflex, '^'},
@@ -53,28 +53,28 @@ constexpr std::array<std::pair<unsigned long, unsigned char>, 8> DeadKeys = {{
 
 } // namespace
 
-std::optional<unsigned char> Cp1252FromKeysym(unsigned long keysym) {
+std::optional<unsigned char> cp1252FromKeysym(unsigned long keysym) {
     if ((keysym >= 0x20 && keysym <= 0x7E) || (keysym >= 0xA0 && keysym <= 0xFF)) {
         return static_cast<unsigned char>(keysym);
     }
-    if (keysym > UnicodeKeysymBase && keysym <= UnicodeKeysymBase + 0x10FFFF) {
-        const auto codePoint = static_cast<char32_t>(keysym - UnicodeKeysymBase);
+    if (keysym > kUnicodeKeysymBase && keysym <= kUnicodeKeysymBase + 0x10FFFF) {
+        const auto codePoint = static_cast<char32_t>(keysym - kUnicodeKeysymBase);
         // Control characters are typed by their own keys (Return, Tab, ...), not these.
         if (codePoint >= 0x20 && codePoint != 0x7F && (codePoint < 0x80 || codePoint > 0x9F)) {
-            return UnicodeToCp1252(codePoint);
+            return unicodeToCp1252(codePoint);
         }
         return std::nullopt;
     }
-    for (const auto& [legacy, codePoint] : LegacyKeysyms) {
+    for (const auto& [legacy, codePoint] : kLegacyKeysyms) {
         if (legacy == keysym) {
-            return UnicodeToCp1252(codePoint);
+            return unicodeToCp1252(codePoint);
         }
     }
     return std::nullopt;
 }
 
-std::optional<unsigned char> DeadKeyCharacter(unsigned long keysym) {
-    for (const auto& [dead, character] : DeadKeys) {
+std::optional<unsigned char> deadKeyCharacter(unsigned long keysym) {
+    for (const auto& [dead, character] : kDeadKeys) {
         if (dead == keysym) {
             return character;
         }

@@ -7,16 +7,16 @@
 namespace {
 
 // The keypad's digit keys by the keysym of their first level, which every layout keeps.
-constexpr std::array<unsigned long, 10> KeypadDigits = {
+constexpr std::array<unsigned long, 10> kKeypadDigits = {
     XK_KP_Insert, XK_KP_End,   XK_KP_Down, XK_KP_Next, XK_KP_Left,
     XK_KP_Begin,  XK_KP_Right, XK_KP_Home, XK_KP_Up,   XK_KP_Prior,
 };
 
 } // namespace
 
-std::optional<VirtualKeySym> KeysymForVirtualKey(std::uint8_t virtualKey) {
+std::optional<VirtualKeySym> keysymForVirtualKey(std::uint8_t virtualKey) {
     if (virtualKey >= 0x60 && virtualKey <= 0x69) {
-        return VirtualKeySym{KeypadDigits[virtualKey - 0x60], true};
+        return VirtualKeySym{kKeypadDigits[virtualKey - 0x60], true};
     }
     if (virtualKey >= 0x70 && virtualKey <= 0x7B) {
         return VirtualKeySym{static_cast<unsigned long>(XK_F1 + (virtualKey - 0x70))};

@@ -12,4 +12,4 @@ struct VirtualKeySym {
 };
 
 // Nothing for a code that the language never sends.
-std::optional<VirtualKeySym> KeysymForVirtualKey(std::uint8_t virtualKey);
+std::optional<VirtualKeySym> keysymForVirtualKey(std::uint8_t virtualKey);

@@ -9,10 +9,10 @@
 
 namespace {
 
-constexpr long SourcePager = 2;
-constexpr std::chrono::milliseconds FocusPoll{2};
+constexpr long kSourcePager = 2;
+constexpr std::chrono::milliseconds kFocusPoll{2};
 
-bool WindowExists(Display* display, Window window) {
+bool windowExists(Display* display, Window window) {
     X11ErrorTrap trap(display);
     XWindowAttributes attributes{};
     return XGetWindowAttributes(display, window, &attributes) != 0 && !trap.failed();
@@ -25,13 +25,13 @@ X11Activation::X11Activation(Display* display, const X11Atoms& atoms)
 
 void X11Activation::activate(Window window) {
     X11ErrorTrap trap(display_);
-    if (WindowManagerRunning(display_, atoms_)) {
+    if (windowManagerRunning(display_, atoms_)) {
         XEvent event{};
         event.xclient.type = ClientMessage;
         event.xclient.window = window;
         event.xclient.message_type = atoms_.netActiveWindow;
         event.xclient.format = 32;
-        event.xclient.data.l[0] = SourcePager; // a pager's request is not held back
+        event.xclient.data.l[0] = kSourcePager; // a pager's request is not held back
         event.xclient.data.l[1] = CurrentTime;
         event.xclient.data.l[2] = None;
         XSendEvent(display_, DefaultRootWindow(display_), False,
@@ -40,7 +40,7 @@ void X11Activation::activate(Window window) {
     }
     XRaiseWindow(display_, window);
     // The focus can only go to a viewable window; a hidden one stays hidden.
-    if (WindowIsViewable(display_, window)) {
+    if (windowIsViewable(display_, window)) {
         XSetInputFocus(display_, window, RevertToParent, CurrentTime);
     }
 }
@@ -48,7 +48,7 @@ void X11Activation::activate(Window window) {
 void X11Activation::restore(Window window) {
     X11ErrorTrap trap(display_);
     // ICCCM: a client leaves the iconic state by mapping its window again.
-    if (WindowWmState(display_, atoms_, window) == IconicState) {
+    if (windowWmState(display_, atoms_, window) == IconicState) {
         XMapWindow(display_, window);
     }
 }
@@ -70,13 +70,13 @@ bool X11Activation::bringToForeground(Window window) {
 }
 
 bool X11Activation::moveFocus(Window window) {
-    if (!WindowExists(display_, window)) {
+    if (!windowExists(display_, window)) {
         return false;
     }
     activate(window);
-    const auto deadline = std::chrono::steady_clock::now() + FocusWait;
+    const auto deadline = std::chrono::steady_clock::now() + kFocusWait;
     while (!focusIsIn(window)) {
-        if (std::chrono::steady_clock::now() >= deadline || !WindowExists(display_, window)) {
+        if (std::chrono::steady_clock::now() >= deadline || !windowExists(display_, window)) {
             return false;
         }
         // Without a window manager nobody else will map a hidden window.
@@ -84,13 +84,13 @@ bool X11Activation::moveFocus(Window window) {
         bool managed = false;
         {
             X11ErrorTrap trap(display_);
-            viewable = WindowIsViewable(display_, window);
-            managed = WindowManagerRunning(display_, atoms_);
+            viewable = windowIsViewable(display_, window);
+            managed = windowManagerRunning(display_, atoms_);
         }
         if (!viewable && !managed) {
             return false;
         }
-        std::this_thread::sleep_for(FocusPoll);
+        std::this_thread::sleep_for(kFocusPoll);
     }
     return true;
 }
@@ -145,16 +145,16 @@ void X11Activation::settle(Window window) {
                    message.data.l[1] == wanted->token &&
                    static_cast<Window>(message.data.l[2]) == wanted->window;
         };
-        const auto deadline = std::chrono::steady_clock::now() + PingWait;
+        const auto deadline = std::chrono::steady_clock::now() + kPingWait;
         XEvent answer{};
         while (XCheckIfEvent(display_, &answer, isAnswer, reinterpret_cast<XPointer>(&expected)) ==
                    False &&
                std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(FocusPoll);
+            std::this_thread::sleep_for(kFocusPoll);
         }
         XSelectInput(display_, root, rootAttributes.your_event_mask);
     }
-    std::this_thread::sleep_for(FocusSettle);
+    std::this_thread::sleep_for(kFocusSettle);
 }
 
 void X11Activation::takeEvent(const XEvent& event) {

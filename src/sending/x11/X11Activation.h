@@ -12,13 +12,13 @@
 class X11Activation {
 public:
     // How long to wait for the focus to arrive before keystrokes are given up.
-    static constexpr std::chrono::milliseconds FocusWait{2000};
+    static constexpr std::chrono::milliseconds kFocusWait{2000};
     // A client passes a newly arrived focus on to its text field after the focus event
     // (a browser through its page renderer); keys sent earlier can go nowhere. So after
     // moving the focus we wait until the client has answered a ping, which it does once
     // it has read the focus event, and then a little longer.
-    static constexpr std::chrono::milliseconds PingWait{500};
-    static constexpr std::chrono::milliseconds FocusSettle{50};
+    static constexpr std::chrono::milliseconds kPingWait{500};
+    static constexpr std::chrono::milliseconds kFocusSettle{50};
 
     X11Activation(Display* display, const X11Atoms& atoms);
 

@@ -28,7 +28,7 @@ void X11KeyInjector::inject(std::uint8_t code, KeyDirection direction, KeySource
 
 void X11KeyInjector::virtualKey(std::uint8_t virtualKey, bool down) {
     endLevel3();
-    const auto keysym = KeysymForVirtualKey(virtualKey);
+    const auto keysym = keysymForVirtualKey(virtualKey);
     if (!keysym) {
         return;
     }
@@ -94,7 +94,7 @@ void X11KeyInjector::typedKeyDown(KeyCode key) {
     if (level3Typed_ != 0) {
         modifiers = (shift_.held() ? ShiftMask : 0U) | keymap_.level3Mask();
     }
-    if (DeadKeyCharacter(keymap_.keysymAt(key, modifiers))) {
+    if (deadKeyCharacter(keymap_.keysymAt(key, modifiers))) {
         // Twice: the compose tables answer a dead key pressed again with its own character.
         pressApart(key);
         fake(key, false);
@@ -123,11 +123,11 @@ void X11KeyInjector::endLevel3() {
 
 X11KeyInjector::HeldKey* X11KeyInjector::modifierFor(std::uint8_t virtualKey) {
     switch (virtualKey) {
-    case VkShift:
+    case kVkShift:
         return &shift_;
-    case VkCtrl:
+    case kVkCtrl:
         return &ctrl_;
-    case VkAlt:
+    case kVkAlt:
         return &alt_;
     default:
         return nullptr;
@@ -146,8 +146,8 @@ void X11KeyInjector::pressApart(KeyCode key) {
     if (key == lastReleased_) {
         XFlush(display_);
         const auto since = std::chrono::steady_clock::now() - releasedAt_;
-        if (since < RepeatGap) {
-            std::this_thread::sleep_for(RepeatGap - since);
+        if (since < kRepeatGap) {
+            std::this_thread::sleep_for(kRepeatGap - since);
         }
     }
     fake(key, true);

@@ -41,7 +41,7 @@ private:
     HeldKey shift_;
     HeldKey ctrl_;
     HeldKey alt_;
-    static constexpr std::chrono::microseconds RepeatGap{2000};
+    static constexpr std::chrono::microseconds kRepeatGap{2000};
     KeyCode lastReleased_ = 0;
     std::chrono::steady_clock::time_point releasedAt_;
     // The typed key that is down at level 3 in place of Ctrl+Alt, 0 when none.

@@ -8,12 +8,12 @@
 
 namespace {
 
-constexpr std::uint16_t NoKey = 0xFFFF;
-constexpr unsigned ShiftBit = 1;
-constexpr unsigned CtrlBit = 2;
-constexpr unsigned AltGrBits = 6;
+constexpr std::uint16_t kNoKey = 0xFFFF;
+constexpr unsigned kShiftBit = 1;
+constexpr unsigned kCtrlBit = 2;
+constexpr unsigned kAltGrBits = 6;
 
-std::uint16_t KeyWithBits(KeyCode key, unsigned bits) {
+std::uint16_t keyWithBits(KeyCode key, unsigned bits) {
     return static_cast<std::uint16_t>(bits << 8 | key);
 }
 
@@ -192,15 +192,15 @@ std::uint16_t X11Keymap::layoutKey(unsigned char character) {
 }
 
 void X11Keymap::buildCharacterTable() {
-    characters_.fill(NoKey);
+    characters_.fill(kNoKey);
     struct Level {
         unsigned bits;
         unsigned modifiers;
     };
     std::array<Level, 4> levels = {{{0, 0},
-                                    {ShiftBit, ShiftMask},
-                                    {AltGrBits, level3Mask_},
-                                    {ShiftBit | AltGrBits, ShiftMask | level3Mask_}}};
+                                    {kShiftBit, ShiftMask},
+                                    {kAltGrBits, level3Mask_},
+                                    {kShiftBit | kAltGrBits, ShiftMask | level3Mask_}}};
     const std::size_t usable = level3Mask_ != 0 ? levels.size() : 2;
     // Rank of what fills each character so far: lower levels win, and a key that types
     // the character beats a dead key, which needs pressing twice.
@@ -213,26 +213,26 @@ void X11Keymap::buildCharacterTable() {
         }
         for (std::size_t i = 0; i < usable; ++i) {
             const KeySym keysym = keysymAt(static_cast<KeyCode>(key), levels[i].modifiers);
-            auto character = Cp1252FromKeysym(keysym);
+            auto character = cp1252FromKeysym(keysym);
             unsigned r = static_cast<unsigned>(i);
             if (!character) {
-                character = DeadKeyCharacter(keysym);
+                character = deadKeyCharacter(keysym);
                 r += static_cast<unsigned>(levels.size());
             }
             if (character && r < rank[*character]) {
                 rank[*character] = r;
-                characters_[*character] = KeyWithBits(static_cast<KeyCode>(key), levels[i].bits);
+                characters_[*character] = keyWithBits(static_cast<KeyCode>(key), levels[i].bits);
             }
         }
     }
     // Control characters by their keys, as Windows answers: a line feed is Ctrl+Return.
     const auto control = [&](unsigned char c, KeySym keysym, unsigned bits) {
         const KeyCode key = keycodeFor(keysym);
-        characters_[c] = key != 0 && key != 0xFF ? KeyWithBits(key, bits) : NoKey;
+        characters_[c] = key != 0 && key != 0xFF ? keyWithBits(key, bits) : kNoKey;
     };
     control('\t', XK_Tab, 0);
     control('\r', XK_Return, 0);
-    control('\n', XK_Return, CtrlBit);
+    control('\n', XK_Return, kCtrlBit);
     control(0x1B, XK_Escape, 0);
     tableValid_ = true;
 }

@@ -22,11 +22,11 @@ struct DisplayCloser {
     void operator()(Display* display) const { XCloseDisplay(display); }
 };
 
-Window ToWindow(WindowHandle handle) {
+Window toWindow(WindowHandle handle) {
     return static_cast<Window>(handle);
 }
 
-WindowHandle ToHandle(Window window) {
+WindowHandle toHandle(Window window) {
     return static_cast<WindowHandle>(window);
 }
 
@@ -38,16 +38,16 @@ public:
 
     WindowHandle findWindowByCaption(std::string_view caption) override {
         for (const Window window : windows()) {
-            if (CaptionEquals(windowCaption(ToHandle(window)), caption)) {
-                return ToHandle(window);
+            if (captionEquals(windowCaption(toHandle(window)), caption)) {
+                return toHandle(window);
             }
         }
-        return NullWindow;
+        return kNullWindow;
     }
 
     void forEachTopLevelWindow(const std::function<bool(WindowHandle)>& visit) override {
         for (const Window window : windows()) {
-            if (!visit(ToHandle(window))) {
+            if (!visit(toHandle(window))) {
                 return;
             }
         }
@@ -55,23 +55,23 @@ public:
 
     std::string windowCaption(WindowHandle window) override {
         X11ErrorTrap trap(display_.get());
-        return Utf8ToCp1252(WindowCaptionUtf8(display_.get(), atoms_, ToWindow(window)));
+        return utf8ToCp1252(windowCaptionUtf8(display_.get(), atoms_, toWindow(window)));
     }
 
     void sendSystemCommand(WindowHandle window, SystemCommand command) override {
-        if (window == NullWindow) {
+        if (window == kNullWindow) {
             return;
         }
         if (command == SystemCommand::Hotkey) {
-            activation_.activate(ToWindow(window));
+            activation_.activate(toWindow(window));
         } else if (command == SystemCommand::Restore) {
-            activation_.restore(ToWindow(window));
+            activation_.restore(toWindow(window));
         }
     }
 
     bool bringToForeground(WindowHandle window) override {
         takeEvents();
-        return activation_.bringToForeground(ToWindow(window));
+        return activation_.bringToForeground(toWindow(window));
     }
 
     void injectKeyEvent(std::uint8_t code, KeyDirection direction, KeySource source) override {
@@ -106,7 +106,7 @@ private:
 
     std::vector<Window> windows() {
         X11ErrorTrap trap(display_.get());
-        return TopLevelClientWindows(display_.get(), atoms_);
+        return topLevelClientWindows(display_.get(), atoms_);
     }
 
     std::unique_ptr<Display, DisplayCloser> display_;
@@ -118,7 +118,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<SendingPlatform> CreateX11Platform(const char* displayName) {
+std::unique_ptr<SendingPlatform> createX11Platform(const char* displayName) {
     Display* display = XOpenDisplay(displayName);
     if (display == nullptr) {
         return nullptr;

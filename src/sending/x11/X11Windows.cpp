@@ -9,9 +9,9 @@
 namespace {
 
 // How far below a child of the root the client of a window manager's frame may lie.
-constexpr int FrameDepth = 3;
+constexpr int kFrameDepth = 3;
 // Property lengths are counted in 32-bit units: captions up to 256 KiB.
-constexpr long MaxPropertyLength = 65536;
+constexpr long kMaxPropertyLength = 65536;
 
 struct Property {
     Atom type = None;
@@ -20,13 +20,13 @@ struct Property {
     unsigned long items = 0;
 };
 
-std::optional<Property> ReadProperty(Display* display, Window window, Atom name) {
+std::optional<Property> readProperty(Display* display, Window window, Atom name) {
     Atom type = None;
     int format = 0;
     unsigned long items = 0;
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, name, 0, MaxPropertyLength, False, AnyPropertyType,
+    if (XGetWindowProperty(display, window, name, 0, kMaxPropertyLength, False, AnyPropertyType,
                            &type, &format, &items, &remaining, &data) != Success) {
         return std::nullopt;
     }
@@ -49,7 +49,7 @@ std::optional<Property> ReadProperty(Display* display, Window window, Atom name)
     return property;
 }
 
-bool HasProperty(Display* display, Window window, Atom name) {
+bool hasProperty(Display* display, Window window, Atom name) {
     Atom type = None;
     int format = 0;
     unsigned long items = 0;
@@ -65,7 +65,7 @@ bool HasProperty(Display* display, Window window, Atom name) {
 }
 
 // The children of a window, topmost first.
-std::vector<Window> ChildrenTopFirst(Display* display, Window window) {
+std::vector<Window> childrenTopFirst(Display* display, Window window) {
     Window root = None;
     Window parent = None;
     Window* children = nullptr;
@@ -82,18 +82,18 @@ std::vector<Window> ChildrenTopFirst(Display* display, Window window) {
     return result;
 }
 
-void CollectClientsBelow(Display* display, const X11Atoms& atoms, Window window, int depth,
+void collectClientsBelow(Display* display, const X11Atoms& atoms, Window window, int depth,
                          std::vector<Window>& clients) {
-    for (const Window child : ChildrenTopFirst(display, window)) {
-        if (HasProperty(display, child, atoms.wmState)) {
+    for (const Window child : childrenTopFirst(display, window)) {
+        if (hasProperty(display, child, atoms.wmState)) {
             clients.push_back(child);
         } else if (depth > 1) {
-            CollectClientsBelow(display, atoms, child, depth - 1, clients);
+            collectClientsBelow(display, atoms, child, depth - 1, clients);
         }
     }
 }
 
-std::string Latin1ToUtf8(std::string_view latin1) {
+std::string latin1ToUtf8(std::string_view latin1) {
     std::string utf8;
     for (const char c : latin1) {
         const auto byte = static_cast<unsigned char>(c);
@@ -107,7 +107,7 @@ std::string Latin1ToUtf8(std::string_view latin1) {
     return utf8;
 }
 
-std::string CompoundTextToUtf8(Display* display, const Property& property) {
+std::string compoundTextToUtf8(Display* display, const Property& property) {
     XTextProperty text{};
     text.value = reinterpret_cast<unsigned char*>(const_cast<char*>(property.bytes.data()));
     text.encoding = property.type;
@@ -127,46 +127,46 @@ std::string CompoundTextToUtf8(Display* display, const Property& property) {
 
 } // namespace
 
-std::vector<Window> TopLevelClientWindows(Display* display, const X11Atoms& atoms) {
+std::vector<Window> topLevelClientWindows(Display* display, const X11Atoms& atoms) {
     std::vector<Window> result;
-    for (const Window child : ChildrenTopFirst(display, DefaultRootWindow(display))) {
-        if (HasProperty(display, child, atoms.wmState)) {
+    for (const Window child : childrenTopFirst(display, DefaultRootWindow(display))) {
+        if (hasProperty(display, child, atoms.wmState)) {
             result.push_back(child);
             continue;
         }
         const std::size_t before = result.size();
-        CollectClientsBelow(display, atoms, child, FrameDepth, result);
-        if (result.size() == before && (HasProperty(display, child, atoms.netWmName) ||
-                                        HasProperty(display, child, atoms.wmName))) {
+        collectClientsBelow(display, atoms, child, kFrameDepth, result);
+        if (result.size() == before && (hasProperty(display, child, atoms.netWmName) ||
+                                        hasProperty(display, child, atoms.wmName))) {
             result.push_back(child);
         }
     }
     return result;
 }
 
-std::string WindowCaptionUtf8(Display* display, const X11Atoms& atoms, Window window) {
-    if (const auto name = ReadProperty(display, window, atoms.netWmName);
+std::string windowCaptionUtf8(Display* display, const X11Atoms& atoms, Window window) {
+    if (const auto name = readProperty(display, window, atoms.netWmName);
         name && name->type == atoms.utf8String && name->format == 8) {
         return name->bytes;
     }
-    const auto name = ReadProperty(display, window, atoms.wmName);
+    const auto name = readProperty(display, window, atoms.wmName);
     if (!name || name->format != 8) {
         return {};
     }
     if (name->type == XA_STRING) {
-        return Latin1ToUtf8(name->bytes);
+        return latin1ToUtf8(name->bytes);
     }
     if (name->type == atoms.utf8String) {
         return name->bytes;
     }
     if (name->type == atoms.compoundText) {
-        return CompoundTextToUtf8(display, *name);
+        return compoundTextToUtf8(display, *name);
     }
     return {};
 }
 
-std::optional<long> WindowWmState(Display* display, const X11Atoms& atoms, Window window) {
-    const auto state = ReadProperty(display, window, atoms.wmState);
+std::optional<long> windowWmState(Display* display, const X11Atoms& atoms, Window window) {
+    const auto state = readProperty(display, window, atoms.wmState);
     if (!state || state->format != 32 || state->items < 1) {
         return std::nullopt;
     }
@@ -175,16 +175,16 @@ std::optional<long> WindowWmState(Display* display, const X11Atoms& atoms, Windo
     return value;
 }
 
-bool WindowIsViewable(Display* display, Window window) {
+bool windowIsViewable(Display* display, Window window) {
     XWindowAttributes attributes{};
     return XGetWindowAttributes(display, window, &attributes) != 0 &&
            attributes.map_state == IsViewable;
 }
 
-bool WindowManagerRunning(Display* display, const X11Atoms& atoms) {
+bool windowManagerRunning(Display* display, const X11Atoms& atoms) {
     // EWMH: the root names a window of the window manager, which names itself again.
     const auto readCheck = [&](Window window) -> Window {
-        const auto check = ReadProperty(display, window, atoms.netSupportingWmCheck);
+        const auto check = readProperty(display, window, atoms.netSupportingWmCheck);
         if (!check || check->type != XA_WINDOW || check->format != 32 || check->items < 1) {
             return None;
         }

@@ -15,16 +15,16 @@
 // a window manager puts on each window it manages (inside its frame, looked for a few
 // levels down); without a window manager, the children of the root that carry a caption
 // count, mapped or not. The program's own windows and hidden ones are included.
-std::vector<Window> TopLevelClientWindows(Display* display, const X11Atoms& atoms);
+std::vector<Window> topLevelClientWindows(Display* display, const X11Atoms& atoms);
 
 // The caption in UTF-8: _NET_WM_NAME, else WM_NAME; empty when there is none.
-std::string WindowCaptionUtf8(Display* display, const X11Atoms& atoms, Window window);
+std::string windowCaptionUtf8(Display* display, const X11Atoms& atoms, Window window);
 
 // The ICCCM state (1 normal, 3 iconic) a window manager gave the window, if any.
-std::optional<long> WindowWmState(Display* display, const X11Atoms& atoms, Window window);
+std::optional<long> windowWmState(Display* display, const X11Atoms& atoms, Window window);
 
 // Whether the window exists and is viewable (mapped, and all its ancestors too).
-bool WindowIsViewable(Display* display, Window window);
+bool windowIsViewable(Display* display, Window window);
 
 // Whether an EWMH window manager runs (_NET_SUPPORTING_WM_CHECK).
-bool WindowManagerRunning(Display* display, const X11Atoms& atoms);
+bool windowManagerRunning(Display* display, const X11Atoms& atoms);

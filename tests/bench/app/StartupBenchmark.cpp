@@ -18,21 +18,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int IgnoreErrors(Display*, XErrorEvent*) {
+int ignoreErrors(Display*, XErrorEvent*) {
     return 0; // the program's windows come and go
 }
 
-XvfbDisplay& Server() {
+XvfbDisplay& sharedServer() {
     static XvfbDisplay server;
     return server;
 }
 
-void WriteFile(const fs::path& path, const std::string& bytes) {
+void writeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // The defaults, with the first-run question answered, and optionally large phrase files.
-fs::path WorkingDirectory(const TemporaryDirectory& scratch, bool large) {
+fs::path workingDirectory(const TemporaryDirectory& scratch, bool large) {
     for (const auto& entry : fs::directory_iterator(QUIP_DEFAULTS_DIR)) {
         fs::copy_file(entry.path(), scratch.path() / entry.path().filename(),
                       fs::copy_options::overwrite_existing);
@@ -49,13 +49,13 @@ fs::path WorkingDirectory(const TemporaryDirectory& scratch, bool large) {
                                         n + "\t\r\n"
                                   : "Satz " + n + ": Der Klügere gibt nach, sagt man, gell?\t\r\n";
             }
-            WriteFile(scratch.path() / ("Gitter_" + std::to_string(page) + ".txt"), text);
+            writeFile(scratch.path() / ("Gitter_" + std::to_string(page) + ".txt"), text);
         }
     }
     return scratch.path();
 }
 
-bool MainWindowViewable(Display* display, X11Probe& probe) {
+bool mainWindowViewable(Display* display, X11Probe& probe) {
     const auto window = probe.findWindowByCaptionPrefix("Quipsender [");
     if (!window) {
         return false;
@@ -66,7 +66,7 @@ bool MainWindowViewable(Display* display, X11Probe& probe) {
 }
 
 // The peak resident set of a process, in MiB.
-double PeakMemoryMiB(pid_t pid) {
+double peakMemoryMiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line)) {
@@ -78,19 +78,19 @@ double PeakMemoryMiB(pid_t pid) {
 }
 
 void StartToShown(benchmark::State& state, bool large) {
-    XvfbDisplay& server = Server();
+    XvfbDisplay& server = sharedServer();
     TemporaryDirectory scratch;
-    const fs::path directory = WorkingDirectory(scratch, large);
+    const fs::path directory = workingDirectory(scratch, large);
     X11Probe probe(server.name());
     Display* display = XOpenDisplay(server.name().c_str());
-    XSetErrorHandler(IgnoreErrors);
+    XSetErrorHandler(ignoreErrors);
     const fs::path previous = fs::current_path();
     fs::current_path(directory); // the program keeps its files in its current directory
     double peak = 0;
     for (auto _ : state) {
         const auto started = std::chrono::steady_clock::now();
         ChildProcess program({QUIP_PROGRAM_PATH}, server.environment());
-        while (!MainWindowViewable(display, probe)) {
+        while (!mainWindowViewable(display, probe)) {
             if (std::chrono::steady_clock::now() - started > std::chrono::seconds(30)) {
                 state.SkipWithError("the main window did not show");
                 break;
@@ -99,7 +99,7 @@ void StartToShown(benchmark::State& state, bool large) {
         }
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
         state.SetIterationTime(elapsed.count());
-        peak = PeakMemoryMiB(program.pid());
+        peak = peakMemoryMiB(program.pid());
     }
     state.counters["peak_MiB"] = peak;
     fs::current_path(previous);

@@ -11,16 +11,16 @@
 
 namespace {
 
-void Check(bool condition) {
+void check(bool condition) {
     if (!condition) {
         std::abort();
     }
 }
 
-std::string Cp1252ToUtf8(std::string_view cp1252) {
+std::string cp1252ToUtf8(std::string_view cp1252) {
     std::string utf8;
     for (const char c : cp1252) {
-        const char32_t u = Cp1252ToUnicode(static_cast<unsigned char>(c));
+        const char32_t u = cp1252ToUnicode(static_cast<unsigned char>(c));
         if (u < 0x80) {
             utf8 += static_cast<char>(u);
         } else if (u < 0x800) {
@@ -39,7 +39,7 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    Check(Utf8ToCp1252(bytes).size() <= size);
-    Check(Utf8ToCp1252(Cp1252ToUtf8(bytes)) == bytes);
+    check(utf8ToCp1252(bytes).size() <= size);
+    check(utf8ToCp1252(cp1252ToUtf8(bytes)) == bytes);
     return 0;
 }

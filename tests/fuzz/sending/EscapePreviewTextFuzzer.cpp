@@ -11,8 +11,8 @@
 
 namespace {
 
-char BaseKey(char c) {
-    const std::string_view escape = AltGrEscape(c);
+char baseKey(char c) {
+    const std::string_view escape = altGrEscape(c);
     return escape.empty() ? c : escape[19]; // "{ALTDOWN}{CTRLDOWN}" is 19 long
 }
 
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view preview(reinterpret_cast<const char*>(data), size);
     std::string expected;
     for (const char c : preview) {
-        expected += BaseKey(c);
+        expected += baseKey(c);
     }
 
     std::string typed;
@@ -33,15 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case KeyActionKind::KeyDown:
         case KeyActionKind::KeyUp:
-            Check(action.virtualKey == 17 || action.virtualKey == 18);
+            check(action.virtualKey == 17 || action.virtualKey == 18);
             break;
         case KeyActionKind::KeyPress:
-            Check(false);
+            check(false);
             break;
         case KeyActionKind::Activate:
             break;
         }
     }
-    Check(typed == expected);
+    check(typed == expected);
     return 0;
 }

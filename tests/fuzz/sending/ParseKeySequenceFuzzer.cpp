@@ -11,12 +11,12 @@
 
 namespace {
 
-bool HasBraceGroup(std::string_view text) {
+bool hasBraceGroup(std::string_view text) {
     const auto open = text.find('{');
     return open != std::string_view::npos && text.find('}', open + 1) != std::string_view::npos;
 }
 
-bool KnownKey(std::uint8_t vk) {
+bool knownKey(std::uint8_t vk) {
     return (vk >= 16 && vk <= 18) || (vk >= 35 && vk <= 40) || vk == 45 || vk == 46 ||
            (vk >= 96 && vk <= 123 && vk != 108) || vk == 144;
 }
@@ -25,12 +25,12 @@ bool KnownKey(std::uint8_t vk) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view sequence(reinterpret_cast<const char*>(data), size);
-    const std::string replaced = ReplaceSpecialKeyNames(sequence);
+    const std::string replaced = replaceSpecialKeyNames(sequence);
     const std::vector<KeyAction> actions = ParseKeySequence(sequence);
 
-    if (!HasBraceGroup(replaced)) {
-        Check(actions.size() == 1);
-        Check(actions[0].kind == KeyActionKind::TypeText && actions[0].text == replaced);
+    if (!hasBraceGroup(replaced)) {
+        check(actions.size() == 1);
+        check(actions[0].kind == KeyActionKind::TypeText && actions[0].text == replaced);
     }
     std::size_t typed = 0;
     for (std::size_t i = 0; i < actions.size(); ++i) {
@@ -38,14 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (action.kind == KeyActionKind::TypeText) {
             typed += action.text.size();
         } else if (action.kind != KeyActionKind::Activate) {
-            Check(KnownKey(action.virtualKey));
-            Check(i > 0); // a key always follows its group's activation
+            check(knownKey(action.virtualKey));
+            check(i > 0); // a key always follows its group's activation
         }
     }
-    Check(typed <= replaced.size());
+    check(typed <= replaced.size());
 
     RecordingPlatform platform;
     const WindowHandle window = platform.openWindow("Ziel");
-    Check(SendKeySequence(platform, sequence, window) == SendOutcome::Completed);
+    check(SendKeySequence(platform, sequence, window) == SendOutcome::Completed);
     return 0;
 }

@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, ColumnWidthsFollowThePageControl) {
 TEST_F(MainWindowTest, TheRowCommandsUseThePressedRowNotTheCurrentOneOnTheActivePage) {
     // Before any press: row 0, which on the Smileys page is the header, so nothing is
     // deleted there and inserting goes below it.
-    EXPECT_EQ(fMain->PressedRow(), 0);
+    EXPECT_EQ(fMain->pressedRow(), 0);
     fMain->PageControl1->setCurrentIndex(TfMain::kSmileysPage);
     fMain->aktuelleZeilelschen1->trigger();
     fMain->Zeileeinfgen1->trigger();
@@ -89,12 +89,12 @@ TEST_F(MainWindowTest, TheRowCommandsUseThePressedRowNotTheCurrentOneOnTheActive
     EXPECT_EQ(column(0, 3), "a1 a2 a3");
 
     press(0, centre(0, 0, 5));
-    EXPECT_EQ(fMain->PressedRow(), 5);
+    EXPECT_EQ(fMain->pressedRow(), 5);
     for (int step = 0; step < 3; ++step) {
         QTest::keyClick(&grid(0), Qt::Key_Down);
     }
     EXPECT_EQ(model(0).Row(), 8);
-    EXPECT_EQ(fMain->PressedRow(), 5);
+    EXPECT_EQ(fMain->pressedRow(), 5);
     fMain->ak1->trigger();
     EXPECT_EQ(column(0, 6), "a1 a2 a3 a4 a5 a7");
 
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, APressOffTheCellsGivesMinusOne) {
     model(0).setRowCount(3);
     const QRect last = grid(0).CellRect(0, 2);
     press(0, QPoint(last.center().x(), last.bottom() + 10));
-    EXPECT_EQ(fMain->PressedRow(), -1);
+    EXPECT_EQ(fMain->pressedRow(), -1);
     fMain->ak1->trigger();
     EXPECT_EQ(model(0).RowCount(), 3);
     fMain->Zeileeinfgen1->trigger();
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, APressOffTheCellsGivesMinusOne) {
     // Any button records the row; a right click opens the popup menu on it.
     fMain->PageControl1->setCurrentIndex(1);
     press(1, centre(1, 0, 2), Qt::RightButton);
-    EXPECT_EQ(fMain->PressedRow(), 2);
+    EXPECT_EQ(fMain->pressedRow(), 2);
     QContextMenuEvent menuKey(QContextMenuEvent::Mouse, centre(1, 0, 2),
                               grid(1).viewport()->mapToGlobal(centre(1, 0, 2)), {});
     QApplication::sendEvent(grid(1).viewport(), &menuKey);

@@ -78,7 +78,7 @@ TEST_F(SendTest, OptionsApplyAndCancelAndTheAutoEnterBoxIsReloadedOnTheNextShowi
         options.Button1->click();
     };
     fMain->Einstellungen1->trigger();
-    EXPECT_EQ(fMain->TargetTitle(), "Schnapsen - Chat");
+    EXPECT_EQ(fMain->targetTitle(), "Schnapsen - Chat");
     EXPECT_EQ(setting("ZielFenster"), "Schnapsen - Chat");
     const WindowHandle chat = desk->openWindow("Schnapsen - Chat");
     typeIntoPreview(QStringLiteral("Hi"));
@@ -93,7 +93,7 @@ TEST_F(SendTest, OptionsApplyAndCancelAndTheAutoEnterBoxIsReloadedOnTheNextShowi
         options.btn_OK->click();
     };
     fMain->Einstellungen1->trigger();
-    EXPECT_EQ(fMain->TargetTitle(), "Neues Fenster");
+    EXPECT_EQ(fMain->targetTitle(), "Neues Fenster");
     EXPECT_EQ(setting("ZielFenster"), "Neues Fenster");
     EXPECT_EQ(setting("SendEnter"), "0");
     fMain->btn_Send->click();

@@ -64,7 +64,7 @@ TEST_F(StartupTest, WithoutASettingsFileTheFirstStartAsksAndCloseWritesTheFile) 
         QStringList({QStringLiteral("Sprüche"), QStringLiteral("Schnaps-Ansagen"),
                      QStringLiteral("Standardsätze"), QStringLiteral("Smileys"),
                      QStringLiteral("USER1"), QStringLiteral("USER2"), QStringLiteral("USER3")}));
-    EXPECT_TRUE(main.TargetTitle().isEmpty());
+    EXPECT_TRUE(main.targetTitle().isEmpty());
     EXPECT_EQ(model(1).Cells(0, 2), "p2 r2");
 
     // Answered No: no options dialog, and nothing written before the close.
@@ -146,7 +146,7 @@ TEST_F(StartupTest, AMissingPhraseFileIsReportedAndTheRestIsRead) {
     EXPECT_EQ(model(1).Cells(0, 1), "p2 r1");
     EXPECT_EQ(model(3).Cells(1, 2), "zwinkert");
     EXPECT_EQ(captions(main)[2], QStringLiteral("Seite 3"));
-    EXPECT_EQ(main.TargetTitle(), "Schnapsen - Chat");
+    EXPECT_EQ(main.targetTitle(), "Schnapsen - Chat");
     EXPECT_EQ(windowFontSize(main), 11);
     EXPECT_FALSE(main.FirstExecution());
 
@@ -161,7 +161,7 @@ TEST_F(StartupTest, AMissingHelpFileIsReportedAndTheProgramStartsNormally) {
     QFile::remove(QStringLiteral("Help.rtf"));
     TfMain& main = startWith(completeSettings());
     EXPECT_EQ(errorTexts(), std::vector<QString>{cannotOpen("Help.rtf")});
-    EXPECT_EQ(main.TargetTitle(), "Schnapsen - Chat");
+    EXPECT_EQ(main.targetTitle(), "Schnapsen - Chat");
     show();
     // Reported once, at start: the help command shows an empty viewer.
     main.Hilfe2->trigger();
@@ -249,7 +249,7 @@ TEST_F(StartupTest, AnUnreadableSettingsFileIsReportedOnceAndNeverOverwritten) {
     writePhraseFiles();
     ASSERT_TRUE(QDir().mkdir(settingsFile()));
     TfMain& main = start();
-    const QString path = main.SettingsPath();
+    const QString path = main.settingsPath();
     EXPECT_EQ(QFileInfo(path).absoluteFilePath(), QDir::current().absoluteFilePath(settingsFile()));
     EXPECT_EQ(errorTexts(), std::vector<QString>{
                                 QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(path)});

@@ -27,7 +27,7 @@ protected:
             &mainWindow, [this](const QByteArray& title) { targetTitle = title; });
         return *dialog;
     }
-    QByteArray settings() const { return readFile(dialog->SettingsPath()); }
+    QByteArray settings() const { return readFile(dialog->settingsPath()); }
 
     QWidget mainWindow;
     std::unique_ptr<TfOptionen> dialog;
@@ -45,7 +45,7 @@ QString pickNeighbour(QFontComboBox& list, bool back = false) {
 
 TEST_F(OptionenTest, ApplyWritesTheFourKeysInOrderAndSetsTheTargetTitle) {
     TfOptionen& d = makeDialog();
-    EXPECT_EQ(QFileInfo(d.SettingsPath()).absolutePath(), QDir::current().absolutePath());
+    EXPECT_EQ(QFileInfo(d.settingsPath()).absolutePath(), QDir::current().absolutePath());
     d.show();
     d.Edit1->setText(QStringLiteral("Schnapsen – Tisch „Käse“"));
     // The three lines beside the box fit and tick it too.
@@ -60,7 +60,7 @@ TEST_F(OptionenTest, ApplyWritesTheFourKeysInOrderAndSetsTheTargetTitle) {
     EXPECT_FALSE(d.isVisible());
 
     // Keys already there keep their places, other keys stay; an empty title is a title.
-    writeFile(d.SettingsPath(), "[Options]\r\nSendEnter=1\r\nPosTop=5\r\nZielFenster=alt\r\n");
+    writeFile(d.settingsPath(), "[Options]\r\nSendEnter=1\r\nPosTop=5\r\nZielFenster=alt\r\n");
     d.show();
     d.Edit1->clear();
     QTest::mouseClick(d.Label1, Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
@@ -99,13 +99,13 @@ TEST_F(OptionenTest, CancelWritesNothingAndEveryShowingReloadsTitleAndAutoEnter)
     EXPECT_EQ(settings(), file);
     EXPECT_FALSE(targetTitle.has_value());
 
-    writeFile(d.SettingsPath(), "[Options]\r\nZielFenster=anders\r\nSendEnter=0x10\r\n");
+    writeFile(d.settingsPath(), "[Options]\r\nZielFenster=anders\r\nSendEnter=0x10\r\n");
     d.show();
     EXPECT_EQ(d.Edit1->text(), QStringLiteral("anders"));
     EXPECT_TRUE(d.SendEnter());
     d.Button1->click();
 
-    QFile::remove(d.SettingsPath());
+    QFile::remove(d.settingsPath());
     d.show();
     EXPECT_EQ(d.Edit1->text(), QString());
     EXPECT_FALSE(d.SendEnter());
@@ -169,12 +169,12 @@ TEST_F(OptionenTest, AFontThatIsNotInstalledIsStoredAsItIsNotAsItsSubstitute) {
 
 TEST_F(OptionenTest, AFailedWriteIsReportedAndKeepsTheDialogOpenAndTheTitle) {
     TfOptionen& d = makeDialog();
-    ASSERT_TRUE(QDir::current().mkdir(QFileInfo(d.SettingsPath()).fileName()));
+    ASSERT_TRUE(QDir::current().mkdir(QFileInfo(d.settingsPath()).fileName()));
     d.show();
     d.btn_OK->click();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].kind, MessageBoxRequest::Error);
-    EXPECT_EQ(boxes[0].text, QStringLiteral("nach ") + d.SettingsPath() +
+    EXPECT_EQ(boxes[0].text, QStringLiteral("nach ") + d.settingsPath() +
                                  QStringLiteral(" kann nicht geschrieben werden."));
     EXPECT_TRUE(d.isVisible());
     EXPECT_FALSE(targetTitle.has_value());

@@ -22,7 +22,7 @@ protected:
         for (const char* caption : {"Sprüche", "Schnaps-Ansagen", "Standardsätze", "Smileys",
                                     "USER1", "USER2", "USER3"}) {
             pages->addTab(new QWidget, QString::fromUtf8(caption));
-            grids.push_back(PhraseGridModel::Create());
+            grids.push_back(PhraseGridModel::create());
             grids.back()->setRowCount(100);
             grids.back()->setFixedRows(0);
             grids.back()->setDefaultRowHeight(50);

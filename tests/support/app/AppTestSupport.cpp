@@ -100,7 +100,7 @@ std::optional<QByteArray> AppTest::setting(const QByteArray& key) {
 }
 
 TfMain& AppTest::start() {
-    fMain = CreateProgramWindows();
+    fMain = createProgramWindows();
     fMain->setModalRunner([this](QDialog& dialog) {
         modalDialogs.push_back(&dialog);
         dialog.show();

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 // A violated property is a finding: abort so that libFuzzer keeps the input.
-inline void Check(bool condition) {
+inline void check(bool condition) {
     if (!condition) {
         std::abort();
     }

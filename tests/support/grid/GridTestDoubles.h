@@ -52,7 +52,7 @@ public:
 };
 
 // Puts "c:r" into every cell (column c, row r).
-inline void fillTexts(StringGridData& grid) {
+inline void fillTexts(StringGridModel& grid) {
     for (int c = 0; c < grid.ColCount(); ++c) {
         for (int r = 0; r < grid.RowCount(); ++r) {
             grid.setCells(c, r, QByteArray::number(c) + ':' + QByteArray::number(r));
@@ -61,7 +61,7 @@ inline void fillTexts(StringGridData& grid) {
 }
 
 // The texts of one column, each followed by '|'.
-inline QByteArray columnTexts(const StringGridData& grid, int col) {
+inline QByteArray columnTexts(const StringGridModel& grid, int col) {
     QByteArray texts;
     for (int r = 0; r < grid.RowCount(); ++r) {
         texts += grid.Cells(col, r) + '|';
@@ -73,7 +73,7 @@ inline QByteArray columnTexts(const StringGridData& grid, int col) {
 class ObservedPhraseGrid : public ::testing::Test {
 protected:
     void SetUp() override {
-        grid = PhraseGridModel::Create();
+        grid = PhraseGridModel::create();
         grid->setObserver(&view);
     }
     std::unique_ptr<PhraseGridModel> grid;

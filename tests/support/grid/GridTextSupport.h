@@ -22,7 +22,7 @@ QByteArray bytes(const char (&text)[N]) {
 inline std::unique_ptr<PhraseGridModel> gridOf(int cols, int rows,
                                                std::initializer_list<const char*> textRows = {},
                                                int fixedCols = 0, int fixedRows = 0) {
-    auto grid = PhraseGridModel::Create();
+    auto grid = PhraseGridModel::create();
     grid->setColCount(cols);
     grid->setRowCount(rows);
     grid->setFixedCols(fixedCols);
@@ -40,7 +40,7 @@ inline std::unique_ptr<PhraseGridModel> gridOf(int cols, int rows,
 
 // Every text of the grid, '|' after each cell and a line per row, so that whole grids
 // compare in one expectation.
-inline QByteArray dump(const StringGridData& grid) {
+inline QByteArray dump(const StringGridModel& grid) {
     QByteArray all;
     for (int r = 0; r < grid.RowCount(); ++r) {
         for (int c = 0; c < grid.ColCount(); ++c) {
@@ -51,13 +51,13 @@ inline QByteArray dump(const StringGridData& grid) {
     return all;
 }
 
-inline QByteArray exported(const StringGridData& grid, TGridRect range = wholeGridText) {
-    return ExportText(grid, gridTextSeparator, range)->data();
+inline QByteArray exported(const StringGridModel& grid, TGridRect range = kWholeGridText) {
+    return ExportText(grid, kGridTextSeparator, range)->data();
 }
 
-inline void imported(StringGridData& grid, const QByteArray& text,
-                     TGridRect range = wholeGridText) {
-    ImportText(grid, text, gridTextSeparator, range);
+inline void imported(StringGridModel& grid, const QByteArray& text,
+                     TGridRect range = kWholeGridText) {
+    ImportText(grid, text, kGridTextSeparator, range);
 }
 
 // A clipboard in memory.

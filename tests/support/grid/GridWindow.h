@@ -28,7 +28,7 @@ protected:
         grid->setGeometry(0, 0, 300, 150);
         other = new QLineEdit(window.get());
         other->setGeometry(0, 160, 100, 24);
-        StringGridData& data = grid->data();
+        StringGridModel& data = grid->model();
         data.setColCount(4);
         data.setRowCount(20);
         data.setDefaultColWidth(50);
@@ -66,7 +66,7 @@ protected:
         QWidget* target = QApplication::focusWidget();
         QTest::keyClick(target ? target : grid, static_cast<Qt::Key>(key), modifiers);
     }
-    GridCell current() const { return grid->data().Current(); }
+    GridCell current() const { return grid->model().current(); }
     // Characters typed one by one into a widget, as a keyboard layout delivers them (QTest's
     // own typing knows only part of Latin-1).
     static void typeText(QWidget* target, const QString& text) {

@@ -36,12 +36,12 @@ protected:
     // not set here).
     void put(int col, int row, const QByteArray& text, T_Wordwrap wrap = T_Wordwrap::ww_default) {
         model().setCells(col, row, text);
-        if (TCellProperties* entry = model().Entry(PropertyLayer::Cell, col, row)) {
+        if (TCellProperties* entry = model().entry(PropertyLayer::Cell, col, row)) {
             entry->setWordwrap(wrap);
             return;
         }
-        PhraseGridModel::Record entry = model().NewRecord();
+        PhraseGridModel::Record entry = model().newRecord();
         entry->setWordwrap(wrap);
-        model().PutEntry(PropertyLayer::Cell, col, row, std::move(entry));
+        model().putEntry(PropertyLayer::Cell, col, row, std::move(entry));
     }
 };

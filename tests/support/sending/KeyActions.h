@@ -6,19 +6,19 @@
 #include <string>
 
 // Short spellings of parse results for the expectations of the tests.
-inline KeyAction Act() {
+inline KeyAction act() {
     return {KeyActionKind::Activate, 0, {}};
 }
-inline KeyAction Down(std::uint8_t vk) {
+inline KeyAction down(std::uint8_t vk) {
     return {KeyActionKind::KeyDown, vk, {}};
 }
-inline KeyAction Up(std::uint8_t vk) {
+inline KeyAction up(std::uint8_t vk) {
     return {KeyActionKind::KeyUp, vk, {}};
 }
-inline KeyAction Press(std::uint8_t vk) {
+inline KeyAction press(std::uint8_t vk) {
     return {KeyActionKind::KeyPress, vk, {}};
 }
-inline KeyAction Text(std::string text) {
+inline KeyAction text(std::string text) {
     return {KeyActionKind::TypeText, 0, std::move(text)};
 }
 

@@ -9,16 +9,16 @@
 
 namespace {
 
-constexpr char EndMarker = '#';
+constexpr char kEndMarker = '#';
 
-std::string ProgramFolder() {
+std::string programFolder() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path, length);
     return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
-HWND WindowOfProcess(DWORD processId) {
+HWND windowOfProcess(DWORD processId) {
     std::pair<DWORD, HWND> search{processId, nullptr};
     EnumWindows(
         [](HWND window, LPARAM parameter) -> BOOL {
@@ -27,7 +27,7 @@ HWND WindowOfProcess(DWORD processId) {
             GetWindowThreadProcessId(window, &owner);
             char className[64] = {};
             GetClassNameA(window, className, sizeof className);
-            if (owner == id && std::string(className) == TypingTargetClass) {
+            if (owner == id && std::string(className) == kTypingTargetClass) {
                 found = window;
                 return FALSE;
             }
@@ -40,7 +40,7 @@ HWND WindowOfProcess(DWORD processId) {
 } // namespace
 
 TargetWindow::TargetWindow(const std::string& caption, int show) {
-    const std::string program = ProgramFolder() + TypingTargetProgram;
+    const std::string program = programFolder() + kTypingTargetProgram;
     std::string commandLine = "\"" + program + "\" " + caption;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -61,7 +61,7 @@ TargetWindow::TargetWindow(const std::string& caption, int show) {
         throw std::runtime_error("cannot start " + program + ": error " + std::to_string(error));
     }
     WaitForInputIdle(process_.hProcess, 10000);
-    WaitFor([&] { return (window_ = WindowOfProcess(process_.dwProcessId)) != nullptr; });
+    waitFor([&] { return (window_ = windowOfProcess(process_.dwProcessId)) != nullptr; });
     if (window_ == nullptr) {
         close();
         throw std::runtime_error("no window of the target program for " + caption);
@@ -74,7 +74,7 @@ TargetWindow::~TargetWindow() {
 }
 
 WindowHandle TargetWindow::handle() const {
-    return ToWindowHandle(window_);
+    return toWindowHandle(window_);
 }
 
 std::string TargetWindow::text() const {
@@ -87,11 +87,11 @@ std::string TargetWindow::text() const {
 }
 
 std::string TargetWindow::received(SendingPlatform& platform) const {
-    TypeText(platform, std::string(1, EndMarker), handle());
+    TypeText(platform, std::string(1, kEndMarker), handle());
     std::string current;
-    if (!WaitFor([&] {
+    if (!waitFor([&] {
             current = text();
-            return !current.empty() && current.back() == EndMarker;
+            return !current.empty() && current.back() == kEndMarker;
         })) {
         throw std::runtime_error("the end marker never arrived; the window holds \"" + current +
                                  "\"");
@@ -110,7 +110,7 @@ void TargetWindow::close() {
     }
     // Wine takes seconds to end a process after its window is gone: the window is enough.
     const bool closed = window_ != nullptr && PostMessageA(window_, WM_CLOSE, 0, 0) &&
-                        WaitFor([&] { return !IsWindow(window_); });
+                        waitFor([&] { return !IsWindow(window_); });
     if (!closed) {
         TerminateProcess(process_.hProcess, 1);
         WaitForSingleObject(process_.hProcess, 10000);

@@ -36,7 +36,7 @@ private:
 
 // Waits up to `seconds` for `condition` to hold, and says whether it does.
 template <typename Condition>
-bool WaitFor(Condition condition, int seconds = 10) {
+bool waitFor(Condition condition, int seconds = 10) {
     for (int i = 0; i < seconds * 100; ++i) {
         if (condition()) {
             return true;

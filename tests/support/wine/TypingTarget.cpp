@@ -6,10 +6,10 @@
 
 namespace {
 
-constexpr const char* ClassName = TypingTargetClass;
+constexpr const char* ClassName = kTypingTargetClass;
 HWND editBox = nullptr;
 
-LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         editBox = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
@@ -37,7 +37,7 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = TargetProc;
+    windowClass.lpfnWndProc = targetProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);

@@ -10,7 +10,7 @@
 
 namespace {
 
-std::vector<std::string> Arguments(const std::string& caption, const std::string& output,
+std::vector<std::string> arguments(const std::string& caption, const std::string& output,
                                    ChatTargetWindow::Start start) {
     std::vector<std::string> arguments = {QUIP_CHAT_TARGET_PATH, "--caption", caption, "--output",
                                           output};
@@ -26,7 +26,7 @@ std::vector<std::string> Arguments(const std::string& caption, const std::string
 
 ChatTargetWindow::ChatTargetWindow(const XvfbDisplay& display, const std::string& caption,
                                    Start start)
-    : process_(Arguments(caption, (directory_.path() / "text").string(), start),
+    : process_(arguments(caption, (directory_.path() / "text").string(), start),
                display.environment()) {
     const auto ready = process_.readLine(std::chrono::seconds(20));
     if (!ready || ready->rfind("ready ", 0) != 0) {

@@ -98,7 +98,7 @@ bool ChildProcess::running() {
            info.si_pid == 0;
 }
 
-int RunProgram(const std::vector<std::string>& arguments,
+int runProgram(const std::vector<std::string>& arguments,
                const std::vector<std::string>& environment) {
     const pid_t pid = fork();
     if (pid < 0) {

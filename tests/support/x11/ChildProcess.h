@@ -31,5 +31,5 @@ private:
 };
 
 // Runs a program to its end; its exit code, or -1 when it could not run or was killed.
-int RunProgram(const std::vector<std::string>& arguments,
+int runProgram(const std::vector<std::string>& arguments,
                const std::vector<std::string>& environment = {});

@@ -6,7 +6,7 @@
 
 namespace {
 
-std::string PercentEncode(const std::string& text) {
+std::string percentEncode(const std::string& text) {
     static const char* const digits = "0123456789ABCDEF";
     std::string result;
     for (const char c : text) {
@@ -23,7 +23,7 @@ std::string PercentEncode(const std::string& text) {
     return result;
 }
 
-std::vector<std::string> Arguments(const std::string& caption, const std::string& profile) {
+std::vector<std::string> arguments(const std::string& caption, const std::string& profile) {
     return {"chromium",
             "--no-sandbox", // as root
             "--no-first-run", "--disable-gpu", "--disable-background-networking",
@@ -32,14 +32,14 @@ std::vector<std::string> Arguments(const std::string& caption, const std::string
             "--window-size=900,600",
             // An application window: the page has the focus from the start, not an
             // address bar, and the window's caption is the page title.
-            std::string("--app=file://") + QUIP_CHAT_PAGE_PATH + "#" + PercentEncode(caption)};
+            std::string("--app=file://") + QUIP_CHAT_PAGE_PATH + "#" + percentEncode(caption)};
 }
 
 } // namespace
 
 ChromiumChat::ChromiumChat(const XvfbDisplay& display, const std::string& caption)
     : display_(display), caption_(caption),
-      process_(Arguments(caption, profile_.path().string()), display.environment()) {
+      process_(arguments(caption, profile_.path().string()), display.environment()) {
     X11Probe probe(display.name());
     const bool shown = X11Probe::waitUntil(
         [&] {
@@ -75,7 +75,7 @@ std::string ChromiumChat::text() const {
         end < colon) {
         return {};
     }
-    return PercentDecode(caption.substr(colon + 1, end - colon - 1));
+    return percentDecode(caption.substr(colon + 1, end - colon - 1));
 }
 
 std::string ChromiumChat::waitForText(const std::string& expected,
@@ -83,7 +83,7 @@ std::string ChromiumChat::waitForText(const std::string& expected,
     return X11Probe::waitForText([this] { return text(); }, expected, timeout);
 }
 
-std::string PercentDecode(const std::string& encoded) {
+std::string percentDecode(const std::string& encoded) {
     std::string result;
     for (std::size_t i = 0; i < encoded.size(); ++i) {
         if (encoded[i] == '%' && i + 2 < encoded.size()) {

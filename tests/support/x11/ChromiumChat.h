@@ -33,4 +33,4 @@ private:
 };
 
 // Undoes encodeURIComponent: %XX escapes to bytes (UTF-8), everything else as it stands.
-std::string PercentDecode(const std::string& encoded);
+std::string percentDecode(const std::string& encoded);

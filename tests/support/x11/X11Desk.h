@@ -16,7 +16,7 @@ struct X11Desk {
         if (windowManager) {
             wm.emplace(display);
         }
-        platform = CreateX11Platform(display.name().c_str());
+        platform = createX11Platform(display.name().c_str());
         if (!platform) {
             throw std::runtime_error("no X11 platform on " + display.name());
         }

@@ -10,7 +10,7 @@
 
 namespace {
 
-int IgnoreErrors(Display*, XErrorEvent*) {
+int ignoreErrors(Display*, XErrorEvent*) {
     return 0; // windows of the tests' targets come and go
 }
 
@@ -27,7 +27,7 @@ X11Probe::~X11Probe() {
 }
 
 std::string X11Probe::caption(XWindowId window) {
-    const XErrorHandler previous = XSetErrorHandler(IgnoreErrors);
+    const XErrorHandler previous = XSetErrorHandler(ignoreErrors);
     Atom type = None;
     int format = 0;
     unsigned long items = 0;
@@ -50,7 +50,7 @@ std::string X11Probe::caption(XWindowId window) {
 
 std::optional<XWindowId> X11Probe::findWindowByCaptionPrefix(const std::string& prefix) {
     std::vector<Window> pending{DefaultRootWindow(display_)};
-    const XErrorHandler previous = XSetErrorHandler(IgnoreErrors);
+    const XErrorHandler previous = XSetErrorHandler(ignoreErrors);
     std::optional<XWindowId> found;
     while (!pending.empty() && !found) {
         const Window window = pending.back();
@@ -81,7 +81,7 @@ void X11Probe::raise(XWindowId window) {
 }
 
 void X11Probe::focusWindow(XWindowId window) {
-    const XErrorHandler previous = XSetErrorHandler(IgnoreErrors);
+    const XErrorHandler previous = XSetErrorHandler(ignoreErrors);
     XSetInputFocus(display_, window == 0 ? PointerRoot : window, RevertToParent, CurrentTime);
     XSync(display_, False);
     XSetErrorHandler(previous);
@@ -95,7 +95,7 @@ XWindowId X11Probe::focus() {
 }
 
 long X11Probe::wmState(XWindowId window) {
-    const XErrorHandler previous = XSetErrorHandler(IgnoreErrors);
+    const XErrorHandler previous = XSetErrorHandler(ignoreErrors);
     const Atom wmState = XInternAtom(display_, "WM_STATE", False);
     Atom type = None;
     int format = 0;

@@ -10,7 +10,7 @@
 //   display.setKeyboardLayout("de");      // before the targets start: they read the keymap
 //   Openbox wm(display);                  // only where a window manager is wanted
 //   ChatTargetWindow chat(display, "Schnapsen - Chat");
-//   auto platform = CreateX11Platform(display.name().c_str());
+//   auto platform = createX11Platform(display.name().c_str());
 //   ... type into it ...
 //   EXPECT_EQ(chat.waitForText("Hallo"), "Hallo");
 //

@@ -17,7 +17,7 @@ std::vector<std::string> XvfbDisplay::environment() const {
 }
 
 void XvfbDisplay::setKeyboardLayout(const std::string& layout) const {
-    if (RunProgram({"setxkbmap", "-display", name_, layout}) != 0) {
+    if (runProgram({"setxkbmap", "-display", name_, layout}) != 0) {
         throw std::runtime_error("setxkbmap " + layout + " failed");
     }
 }

@@ -47,7 +47,7 @@ TEST_F(SendKeySequenceTest, CharactersWithoutAKeyAreSkipped) {
     EXPECT_EQ(us.keys(), (Trace{"+[A]", "-[A]", "+[Z]", "-[Z]"}));
     EXPECT_EQ(us.received(window), "az");
     // The pause precedes every character, skipped ones too.
-    EXPECT_EQ(us.paused(), 4 * KeystrokePause);
+    EXPECT_EQ(us.paused(), 4 * kKeystrokePause);
 }
 
 TEST_F(SendKeySequenceTest, ControlCharactersAreTypedThroughTheLayout) {
@@ -110,7 +110,7 @@ TEST_F(SendKeySequenceTest, StopsWhenTheFocusCannotBeHadAndReleasesWhatItHolds) 
 }
 
 TEST_F(SendKeySequenceTest, NothingIsTypedWithoutTheWindow) {
-    EXPECT_EQ(SendKeySequence(platform, "abc{F1}", NullWindow), SendOutcome::FocusLost);
+    EXPECT_EQ(SendKeySequence(platform, "abc{F1}", kNullWindow), SendOutcome::FocusLost);
     EXPECT_EQ(platform.trace(), Trace{"fg #0 failed"});
 }
 

@@ -16,7 +16,7 @@ namespace {
 using Trace = std::vector<std::string>;
 using Commands = std::vector<SystemCommand>;
 
-bool Contains(const Trace& trace, const std::string& entry) {
+bool contains(const Trace& trace, const std::string& entry) {
     return std::find(trace.begin(), trace.end(), entry) != trace.end();
 }
 
@@ -30,14 +30,14 @@ TEST(EscapePreviewText, RewritesEachAltGrCharacterOnce) {
 
 // Umlauts in prefixes are checked through a whole send below.
 TEST(CaptionMatch, PrefixesFoldAsciiLettersAndWholeCaptionsCp1252Letters) {
-    EXPECT_TRUE(CaptionStartsWith("Kartenspiel - Browser", "kARTENSPIEL"));
-    EXPECT_FALSE(CaptionStartsWith("Cha", "Chat"));
-    EXPECT_TRUE(CaptionEquals("Chat", "cHAT"));
-    EXPECT_TRUE(CaptionEquals("\xC4rger", "\xE4RGER")); // Ärger
-    EXPECT_TRUE(CaptionEquals("\x8A\x9F", "\x9A\xFF")); // Š Ÿ, š ÿ
-    EXPECT_FALSE(CaptionEquals("\xD7", "\xF7"));        // × and ÷ are no letters
-    EXPECT_FALSE(CaptionEquals("Chat", "Chat "));
-    EXPECT_FALSE(CaptionEquals("Chat - Browser", "Chat"));
+    EXPECT_TRUE(captionStartsWith("Kartenspiel - Browser", "kARTENSPIEL"));
+    EXPECT_FALSE(captionStartsWith("Cha", "Chat"));
+    EXPECT_TRUE(captionEquals("Chat", "cHAT"));
+    EXPECT_TRUE(captionEquals("\xC4rger", "\xE4RGER")); // Ärger
+    EXPECT_TRUE(captionEquals("\x8A\x9F", "\x9A\xFF")); // Š Ÿ, š ÿ
+    EXPECT_FALSE(captionEquals("\xD7", "\xF7"));        // × and ÷ are no letters
+    EXPECT_FALSE(captionEquals("Chat", "Chat "));
+    EXPECT_FALSE(captionEquals("Chat - Browser", "Chat"));
 }
 
 class SendPreviewTextTest : public ::testing::Test {
@@ -54,7 +54,7 @@ TEST_F(SendPreviewTextTest, ExactHitNeedsNoEnumerationAndActivatesTwice) {
     platform.openWindow("Kartenspiel - Browser");
     const WindowHandle exact = platform.openWindow("KARTENSPIEL");
     EXPECT_EQ(send("hi"), SendResult::Sent);
-    EXPECT_FALSE(Contains(platform.trace(), "enum"));
+    EXPECT_FALSE(contains(platform.trace(), "enum"));
     EXPECT_EQ(platform.systemCommands(exact),
               (Commands{SystemCommand::Hotkey, SystemCommand::Restore, SystemCommand::Hotkey,
                         SystemCommand::Restore}));
@@ -72,7 +72,7 @@ TEST_F(SendPreviewTextTest, FirstWindowWithThePrefixInEnumerationOrderWins) {
     EXPECT_TRUE(platform.systemCommands(second).empty());
     EXPECT_TRUE(platform.systemCommands(other).empty());
     // The enumeration stops at the match.
-    EXPECT_FALSE(Contains(platform.trace(), "caption #3"));
+    EXPECT_FALSE(contains(platform.trace(), "caption #3"));
 }
 
 TEST_F(SendPreviewTextTest, OnlyTheFirst79CharactersOfACaptionAreCompared) {
@@ -106,7 +106,7 @@ TEST_F(SendPreviewTextTest, EmptyTitleOrMissingTargetTypesNothing) {
     EXPECT_EQ(send("hi", true), SendResult::TargetMissing);
     EXPECT_TRUE(platform.keys().empty());
     EXPECT_TRUE(platform.systemCommands(untitled).empty());
-    EXPECT_EQ(MissingTargetMessage("Chat"), "Zielfenster Chat nicht vorhanden!");
+    EXPECT_EQ(missingTargetMessage("Chat"), "Zielfenster Chat nicht vorhanden!");
 }
 
 TEST_F(SendPreviewTextTest, TargetClosingBetweenTheLookupsIsMissing) {
@@ -131,7 +131,7 @@ TEST_F(SendPreviewTextTest, FailingLookupCountsAsMissing) {
         }
     } broken;
     broken.openWindow("Kartenspiel");
-    EXPECT_EQ(FindTargetWindow(broken, "Kartenspiel"), NullWindow);
+    EXPECT_EQ(FindTargetWindow(broken, "Kartenspiel"), kNullWindow);
     EXPECT_EQ(SendPreviewText(broken, "Kartenspiel", "hi", false), SendResult::TargetMissing);
 }
 
@@ -139,7 +139,7 @@ TEST_F(SendPreviewTextTest, EmptyPreviewTypesOnlyTheAutoEnter) {
     const WindowHandle window = platform.openWindow("Kartenspiel");
     EXPECT_EQ(send(""), SendResult::Sent);
     EXPECT_TRUE(platform.keys().empty());
-    EXPECT_TRUE(Contains(platform.trace(), "fg #1"));
+    EXPECT_TRUE(contains(platform.trace(), "fg #1"));
     EXPECT_EQ(send("", true), SendResult::Sent);
     EXPECT_EQ(platform.keys(), (Trace{"+[Return]", "-[Return]"}));
     EXPECT_EQ(platform.received(window), "\r");

@@ -52,7 +52,7 @@ protected:
 
     void start(bool sendEnter) {
         writeSettings(sendEnter);
-        fMain = CreateProgramWindows();
+        fMain = createProgramWindows();
         fMain->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(fMain.get()));
     }

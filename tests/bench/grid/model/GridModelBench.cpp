@@ -6,20 +6,20 @@
 
 namespace {
 
-constexpr int pageRows = 100000;
+constexpr int kPageRows = 100000;
 
 std::unique_ptr<PhraseGridModel> fullPage(int columns) {
-    auto grid = PhraseGridModel::Create();
+    auto grid = PhraseGridModel::create();
     grid->setColCount(columns);
     grid->setFixedCols(0);
-    grid->setRowCount(pageRows);
+    grid->setRowCount(kPageRows);
     for (int c = 0; c < columns; ++c) {
-        for (int r = 0; r < pageRows; ++r) {
+        for (int r = 0; r < kPageRows; ++r) {
             grid->setCells(c, r, QByteArray(90, 'x'));
         }
     }
     // Properties on a few rows, as form data and the program give them.
-    for (int r = 0; r < pageRows; r += 100) {
+    for (int r = 0; r < kPageRows; r += 100) {
         grid->AlignRow(r, TMyAlign::alCenter);
         grid->setHintCell(0, r, "hint");
     }
@@ -31,7 +31,7 @@ void BM_FillPage(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(fullPage(columns));
     }
-    state.SetItemsProcessed(state.iterations() * pageRows * columns);
+    state.SetItemsProcessed(state.iterations() * kPageRows * columns);
 }
 BENCHMARK(BM_FillPage)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
@@ -47,7 +47,7 @@ BENCHMARK(BM_InsertAndRemoveTopRow)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecon
 void BM_MoveTopRowToTheEnd(benchmark::State& state) {
     const auto grid = fullPage(2);
     for (auto _ : state) {
-        grid->MoveRow(1, pageRows - 1);
+        grid->MoveRow(1, kPageRows - 1);
     }
 }
 BENCHMARK(BM_MoveTopRowToTheEnd)->Unit(benchmark::kMicrosecond);
@@ -56,10 +56,10 @@ void BM_EffectiveValues(benchmark::State& state) {
     const auto grid = fullPage(2);
     int row = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(grid->EffectiveAlignment(1, row));
-        benchmark::DoNotOptimize(&grid->EffectiveFont(1, row));
-        benchmark::DoNotOptimize(grid->EffectiveColor(1, row));
-        row = (row + 1) % pageRows;
+        benchmark::DoNotOptimize(grid->effectiveAlignment(1, row));
+        benchmark::DoNotOptimize(&grid->effectiveFont(1, row));
+        benchmark::DoNotOptimize(grid->effectiveColor(1, row));
+        row = (row + 1) % kPageRows;
     }
 }
 BENCHMARK(BM_EffectiveValues);

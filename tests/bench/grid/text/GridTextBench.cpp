@@ -15,12 +15,12 @@
 
 namespace {
 
-constexpr int cellLength = 100;
+constexpr int kCellLength = 100;
 
 // A phrase file of about the given size: rows of `columns` cells of 100 cp1252 characters.
 QByteArray phraseFile(qsizetype size, int columns) {
     QByteArray cell;
-    for (int i = 0; i < cellLength; ++i) {
+    for (int i = 0; i < kCellLength; ++i) {
         cell += static_cast<char>(i % 7 == 0 ? 0xE4 : 'a' + i % 26);
     }
     QByteArray line;
@@ -38,10 +38,10 @@ QByteArray phraseFile(qsizetype size, int columns) {
 
 // A grid that holds just the file: it starts with one cell and grows as it reads.
 std::unique_ptr<PhraseGridModel> loadedGrid(const QByteArray& file) {
-    auto grid = PhraseGridModel::Create();
+    auto grid = PhraseGridModel::create();
     grid->setColCount(1);
     grid->setRowCount(1);
-    ImportText(*grid, file, gridTextSeparator, wholeGridText);
+    ImportText(*grid, file, kGridTextSeparator, kWholeGridText);
     return grid;
 }
 
@@ -79,14 +79,14 @@ void importText(benchmark::State& state) {
     PeakHeapGrowth heap;
     for (auto _ : state) {
         state.PauseTiming();
-        auto grid = PhraseGridModel::Create();
+        auto grid = PhraseGridModel::create();
         heap.start();
         state.ResumeTiming();
 
         if constexpr (throughStream) {
-            ImportText(*grid, &stream, gridTextSeparator, wholeGridText);
+            ImportText(*grid, &stream, kGridTextSeparator, kWholeGridText);
         } else {
-            ImportText(*grid, file, gridTextSeparator, wholeGridText);
+            ImportText(*grid, file, kGridTextSeparator, kWholeGridText);
         }
 
         state.PauseTiming();
@@ -108,14 +108,14 @@ void BM_ImportTextStream(benchmark::State& state) {
 void BM_ExportText(benchmark::State& state) {
     const QByteArray file = benchmarkFile(state);
     const auto grid = loadedGrid(file);
-    if (ExportText(*grid, gridTextSeparator, wholeGridText)->data() != file) {
+    if (ExportText(*grid, kGridTextSeparator, kWholeGridText)->data() != file) {
         state.SkipWithError("the written text differs from the file read");
         return;
     }
     PeakHeapGrowth heap;
     for (auto _ : state) {
         heap.start();
-        auto text = ExportText(*grid, gridTextSeparator, wholeGridText);
+        auto text = ExportText(*grid, kGridTextSeparator, kWholeGridText);
         benchmark::DoNotOptimize(text->data().data());
 
         state.PauseTiming();

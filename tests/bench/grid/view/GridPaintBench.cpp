@@ -27,7 +27,7 @@ void setUpPage(TPhraseGrid& grid, int layout) {
     model.setRowCount(rows);
     model.setDefaultRowHeight(50);
     model.setWordwrap(T_Wordwrap::ww_wordwrap);
-    grid.setOptions(defaultGridOptions | goColMoving | goEditing | goTabs);
+    grid.setOptions(kDefaultGridOptions | goColMoving | goEditing | goTabs);
     grid.resize(800, 600);
     if (layout == 1) {
         model.setFixedRows(1);
@@ -98,7 +98,7 @@ void BM_LoadIntoShownGrid(benchmark::State& state) {
         grid->resize(800, 600);
         grid->show();
         state.ResumeTiming();
-        ImportText(model, file, gridTextSeparator, wholeGridText);
+        ImportText(model, file, kGridTextSeparator, kWholeGridText);
         grid->viewport()->repaint();
     }
 }

@@ -21,7 +21,7 @@ struct Sample {
     std::string utf8;
 };
 
-Sample ThousandCharacters() {
+Sample thousandCharacters() {
     const Sample pieces[] = {
         {"Servus Leute, ", "Servus Leute, "},
         {"GUTES Spiel! ", "GUTES Spiel! "},
@@ -57,7 +57,7 @@ Sample ThousandCharacters() {
     return sample;
 }
 
-double CpuSeconds() {
+double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
@@ -65,19 +65,19 @@ double CpuSeconds() {
 }
 
 template <typename Target>
-void TypeInto(benchmark::State& state) {
-    const Sample sample = ThousandCharacters();
+void typeInto(benchmark::State& state) {
+    const Sample sample = thousandCharacters();
     XvfbDisplay display;
     display.setKeyboardLayout("de");
     const Target target(display, "Schnapsen - Chat");
-    const auto platform = CreateX11Platform(display.name().c_str());
+    const auto platform = createX11Platform(display.name().c_str());
     for (auto _ : state) {
-        const double cpuBefore = CpuSeconds();
+        const double cpuBefore = cpuSeconds();
         const auto start = std::chrono::steady_clock::now();
         const SendResult result =
             SendPreviewText(*platform, "Schnapsen - Chat", sample.cp1252, false);
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
-        const double cpu = CpuSeconds() - cpuBefore;
+        const double cpu = cpuSeconds() - cpuBefore;
         state.SetIterationTime(wall.count());
         if (result != SendResult::Sent) {
             state.SkipWithError("the target was not typed into");
@@ -94,11 +94,11 @@ void TypeInto(benchmark::State& state) {
 }
 
 void BM_TypeIntoQtTextBox(benchmark::State& state) {
-    TypeInto<ChatTargetWindow>(state);
+    typeInto<ChatTargetWindow>(state);
 }
 
 void BM_TypeIntoChromium(benchmark::State& state) {
-    TypeInto<ChromiumChat>(state);
+    typeInto<ChromiumChat>(state);
 }
 
 // One run each: the text accumulates in the target.

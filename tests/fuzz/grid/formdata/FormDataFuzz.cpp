@@ -19,7 +19,7 @@ struct Shape {
 };
 
 std::unique_ptr<PhraseGridModel> gridOf(const Shape& shape) {
-    auto grid = PhraseGridModel::Create();
+    auto grid = PhraseGridModel::create();
     grid->setColCount(shape.cols);
     grid->setRowCount(shape.rows);
     grid->setFixedCols(0);
@@ -28,9 +28,9 @@ std::unique_ptr<PhraseGridModel> gridOf(const Shape& shape) {
 }
 
 std::size_t storedItems(const PhraseGridModel& grid) {
-    std::size_t items = grid.Hints().size() + grid.PendingCells().size();
+    std::size_t items = grid.hints().size() + grid.pendingCells().size();
     for (int layer = 0; layer < 5; ++layer) {
-        items += grid.EntryCount(static_cast<PropertyLayer>(layer));
+        items += grid.entryCount(static_cast<PropertyLayer>(layer));
     }
     return items;
 }
@@ -43,20 +43,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const Shape& shape : {Shape{2, 100, 1}, Shape{70000, 40, 1}, Shape{2, 70000, 0}}) {
         auto grid = gridOf(shape);
         try {
-            ReadPropertyList(*grid, input);
+            readPropertyList(*grid, input);
         } catch (const QuipError&) {
-            (void)WritePropertyList(*grid);
+            (void)writePropertyList(*grid);
             continue;
         }
         // Every stored item costs at least two bytes of input, whatever its indices.
-        Check(storedItems(*grid) <= size / 2);
+        check(storedItems(*grid) <= size / 2);
         grid->Loaded();
-        const QByteArray written = WritePropertyList(*grid);
+        const QByteArray written = writePropertyList(*grid);
 
         auto copy = gridOf(shape);
-        ReadPropertyList(*copy, written);
+        readPropertyList(*copy, written);
         copy->Loaded();
-        Check(WritePropertyList(*copy) == written);
+        check(writePropertyList(*copy) == written);
     }
     return 0;
 }

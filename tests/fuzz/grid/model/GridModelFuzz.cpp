@@ -63,7 +63,7 @@ void checkRules(const PhraseGridModel& grid) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Input in(data, size);
-    auto grid = PhraseGridModel::Create();
+    auto grid = PhraseGridModel::create();
     Editor editor;
     grid->setEditorLink(&editor);
     std::size_t created = 0;
@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             grid->setHintCell(a, b, "hint");
             break;
         case 17:
-            grid->PutEntry(static_cast<PropertyLayer>(in.byte() % 5), a, b, grid->NewRecord());
+            grid->putEntry(static_cast<PropertyLayer>(in.byte() % 5), a, b, grid->newRecord());
             ++created;
             break;
         case 18:
@@ -149,22 +149,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             editor.cell = {a, b};
             break;
         case 22:
-            (void)grid->EffectiveAlignment(a, b);
-            (void)grid->EffectiveEditable(a, b);
-            (void)grid->EffectiveFont(a, b).Height();
-            (void)grid->EffectiveSelectedCellColor(a, b);
+            (void)grid->effectiveAlignment(a, b);
+            (void)grid->effectiveEditable(a, b);
+            (void)grid->effectiveFont(a, b).Height();
+            (void)grid->effectiveSelectedCellColor(a, b);
             (void)grid->HintCell(a, b);
             (void)grid->Cells(a, b);
             break;
         default:
-            grid->Setup();
+            grid->setup();
             created = 0;
             break;
         }
         checkRules(*grid);
         std::size_t entries = 0;
         for (int layer = 0; layer < 5; ++layer) {
-            entries += grid->EntryCount(static_cast<PropertyLayer>(layer));
+            entries += grid->entryCount(static_cast<PropertyLayer>(layer));
         }
         check(entries <= created);
     }

@@ -77,7 +77,7 @@ bool inside(const PhraseGridModel& grid, GridCell cell) {
 }
 
 void fuzzWalks(Input& input) {
-    auto grid = PhraseGridModel::Create();
+    auto grid = PhraseGridModel::create();
     // Small grids: whole walks may visit every cell.
     grid->setColCount(1 + input.byte() % 6);
     grid->setRowCount(1 + input.byte() % 6);
@@ -95,14 +95,14 @@ void fuzzWalks(Input& input) {
         TraversalStep result;
         switch (input.byte() % 3) {
         case 0:
-            result = NextCellStep(*grid, grid->Current(), direction, last);
+            result = nextCellStep(*grid, grid->current(), direction, last);
             break;
         case 1:
-            result = TabTarget(*grid, direction, last, isTabStop);
+            result = tabTarget(*grid, direction, last, isTabStop);
             check(inside(*grid, result.cell));
             break;
         default:
-            result = NextEditableCell(*grid, direction, last);
+            result = nextEditableCell(*grid, direction, last);
             break;
         }
         check(result.cell == GridCell{} || inside(*grid, result.cell));

@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray text(reinterpret_cast<const char*>(data + 7),
                           static_cast<qsizetype>(size - 7));
 
-    auto grid = PhraseGridModel::Create();
+    auto grid = PhraseGridModel::create();
     grid->setColCount(cols);
     grid->setRowCount(rows);
     PlainGrid plain{cols, rows, {}};
@@ -145,14 +145,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Back and forth through the layout into a grid of the same size.
-    const QByteArray written = ExportText(*grid, '\t', wholeGridText)->data();
-    auto copy = PhraseGridModel::Create();
+    const QByteArray written = ExportText(*grid, '\t', kWholeGridText)->data();
+    auto copy = PhraseGridModel::create();
     copy->setColCount(grid->ColCount());
     copy->setRowCount(grid->RowCount());
     for (int c = 0; c < copy->ColCount(); ++c) {
         copy->setCells(c, 0, "x");
     }
-    ImportText(*copy, written, '\t', wholeGridText);
+    ImportText(*copy, written, '\t', kWholeGridText);
     check(copy->ColCount() == grid->ColCount() && copy->RowCount() == grid->RowCount());
     for (int c = 0; c < grid->ColCount(); ++c) {
         for (int r = 0; r < grid->RowCount(); ++r) {

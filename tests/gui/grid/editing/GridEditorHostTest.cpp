@@ -73,7 +73,7 @@ TEST_F(EditorHost, MovingTheCurrentCellClosesTheEditorUnlessItAlwaysShowsAndCare
     EXPECT_EQ(editor()->geometry(), grid->CellRect(1, 1));
 
     grid->model().setCells(2, 1, "ab");
-    grid->data().setCurrentCell(2, 1);
+    grid->model().setCurrentCell(2, 1);
     QTest::keyClick(editor(), Qt::Key_Home);
     EXPECT_EQ(current(), (GridCell{2, 1})) << "Home with the text selected moves the caret";
     QTest::keyClick(editor(), Qt::Key_Left);
@@ -95,7 +95,7 @@ TEST_F(EditorHost, EnterTogglesTheSelectionAndTabAndEscapeTypeNothing) {
 }
 
 TEST_F(EditorHost, TheEditorStaysWithItsCellThroughScrollingResizingAndRowOperations) {
-    grid->data().setCurrentCell(1, 2);
+    grid->model().setCurrentCell(1, 2);
     grid->ShowEditor();
     grid->setTopRow(5);
     EXPECT_FALSE(editor()->isVisible()) << "hidden while its cell is scrolled away";
@@ -161,7 +161,7 @@ using EditorHooks = GridWindow<DecidingGrid>;
 
 TEST_F(EditorHooks, ADerivedGridDecidesWhetherAndWhichEditorShows) {
     grid->setOptions(grid->Options() | goEditing);
-    grid->data().setCells(1, 1, "a");
+    grid->model().setCells(1, 1, "a");
     grid->allow = false;
     grid->ShowEditor();
     EXPECT_EQ(grid->InplaceEditor(), nullptr);
@@ -174,7 +174,7 @@ TEST_F(EditorHooks, ADerivedGridDecidesWhetherAndWhichEditorShows) {
     QTest::keyClicks(grid->InplaceEditor(), "b");
     EXPECT_GT(grid->textChanges, 0);
     grid->HideEditor();
-    EXPECT_EQ(grid->data().Cells(1, 1), "b");
+    EXPECT_EQ(grid->model().Cells(1, 1), "b");
 
     grid->setOptions(grid->Options() & ~TGridOptions(goEditing));
     grid->ShowEditor();

@@ -192,7 +192,7 @@ TEST_F(Editing, ARejectedEditBringsTheUserBackIntoTheCellAndKeepsTheFocus) {
 
     events.clear();
     QTest::mouseClick(other, Qt::LeftButton);
-    EXPECT_TRUE(grid->IsActiveControl()) << "another control cannot take the focus";
+    EXPECT_TRUE(grid->isActiveControl()) << "another control cannot take the focus";
     EXPECT_TRUE(editorShows());
     EXPECT_EQ(exits, 0);
     EXPECT_EQ(events, (Events{"validate 1,1", "before 1,1"}));

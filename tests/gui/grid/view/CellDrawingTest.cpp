@@ -231,11 +231,11 @@ TEST_F(DrawHandler, TheTextRectangleIsInsetAndReachesIntoGridLinesThatAreNotDraw
         GridCell cell;
         QPoint reach;
     } rows[] = {
-        {defaultGridOptions, {2, 2}, {0, 0}},
-        {defaultGridOptions & ~TGridOptions(goVertLine), {2, 2}, {0, 3}},
-        {defaultGridOptions & ~TGridOptions(goHorzLine), {2, 2}, {3, 0}},
-        {defaultGridOptions & ~TGridOptions(goFixedVertLine), {2, 0}, {0, 3}},
-        {defaultGridOptions & ~TGridOptions(goFixedVertLine), {2, 2}, {0, 0}},
+        {kDefaultGridOptions, {2, 2}, {0, 0}},
+        {kDefaultGridOptions & ~TGridOptions(goVertLine), {2, 2}, {0, 3}},
+        {kDefaultGridOptions & ~TGridOptions(goHorzLine), {2, 2}, {3, 0}},
+        {kDefaultGridOptions & ~TGridOptions(goFixedVertLine), {2, 0}, {0, 3}},
+        {kDefaultGridOptions & ~TGridOptions(goFixedVertLine), {2, 2}, {0, 0}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.options.toInt() << " at " << row.cell.row);
@@ -284,8 +284,8 @@ TEST_F(CellDrawing, ChangesOfLayerFontsAndBrushesAndOfTheFixedOnesRepaint) {
     };
     EXPECT_GT(repaintsAfter([&] { font->setColor(clRed); }), 0);
     EXPECT_GT(repaintsAfter([&] { brush->setStyle(TBrushStyle::bsCross); }), 0);
-    EXPECT_GT(repaintsAfter([&] { model().FixedFont().setHeight(-15); }), 0);
-    EXPECT_GT(repaintsAfter([&] { model().FixedBrush().setColor(clRed); }), 0);
+    EXPECT_GT(repaintsAfter([&] { model().fixedFont().setHeight(-15); }), 0);
+    EXPECT_GT(repaintsAfter([&] { model().fixedBrush().setColor(clRed); }), 0);
     EXPECT_EQ(repaintsAfter([&] { font->setColor(clRed); }), 0) << "no change, no paint";
 }
 

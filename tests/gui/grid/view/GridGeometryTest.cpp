@@ -25,13 +25,13 @@ TEST_F(StringGridGeometry,
 
     int col = 9;
     int row = 9;
-    grid->data().setRowCount(3);
+    grid->model().setRowCount(3);
     grid->MouseToCell(100, 80, col, row);
     EXPECT_EQ(col, 1);
     EXPECT_EQ(row, -1) << "below the last row (row 2 ends at 72)";
 
     // Grid lines take room only on an axis that has them.
-    grid->setOptions(defaultGridOptions & ~TGridOptions(goVertLine | goFixedVertLine));
+    grid->setOptions(kDefaultGridOptions & ~TGridOptions(goVertLine | goFixedVertLine));
     EXPECT_EQ(grid->CellRect(2, 1), QRect(100, 31, 50, 20));
     grid->setGridLineWidth(3);
     EXPECT_EQ(grid->CellRect(2, 2), QRect(100, 56, 50, 20));
@@ -57,14 +57,14 @@ TEST_F(StringGridGeometry, ScrollingMovesOnlyTheNonFixedLinesAndStopsWhenTheLast
     EXPECT_EQ(grid->TopRow(), 1) << "the scroll position is never a fixed row";
 
     grid->setTopRow(9);
-    grid->data().setFixedRows(0);
+    grid->model().setFixedRows(0);
     EXPECT_EQ(grid->TopRow(), 0) << "a new fixed count shows the grid from its first line";
     EXPECT_EQ(grid->MouseCoord(10, 10), (GridCell{0, 0}));
     grid->setTopRow(9);
-    grid->data().setFixedRows(2);
+    grid->model().setFixedRows(2);
     EXPECT_EQ(grid->TopRow(), 2);
 
-    grid->data().setRowCount(4);
+    grid->model().setRowCount(4);
     grid->setTopRow(3);
     EXPECT_EQ(grid->TopRow(), 2) << "a short grid does not scroll";
 }
@@ -87,18 +87,18 @@ TEST_F(StringGridGeometry, ScrollBarsCountLinesAndFollowTheScrollStyle) {
     QApplication::sendEvent(client(), &wheel);
     EXPECT_EQ(grid->TopRow(), 4 + QApplication::wheelScrollLines()) << "the wheel scrolls lines";
 
-    grid->data().setRowCount(5);
+    grid->model().setRowCount(5);
     QApplication::processEvents();
     EXPECT_FALSE(bar->isVisible()) << "nothing to scroll, no bar";
 
     grid->setScrollBars(TScrollStyle::ssBoth);
-    grid->data().setColCount(12);
+    grid->model().setColCount(12);
     QApplication::processEvents();
     EXPECT_TRUE(grid->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(StringGridGeometry, AHugeGridScrollsToItsEndAndMapsThePointerThere) {
-    StringGridData& data = grid->data();
+    StringGridModel& data = grid->model();
     data.setRowCount(INT_MAX);
     key(Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(current(), (GridCell{3, INT_MAX - 1}));

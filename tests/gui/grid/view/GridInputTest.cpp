@@ -22,19 +22,19 @@ TEST_F(GridMouse, AClickMovesTheCurrentCellButAClickOnAFixedCellDoesNot) {
 
 TEST_F(GridMouse, DraggingSpansARangeFromThePressedCellWhichStaysCurrent) {
     drag(centre(1, 2), centre(3, 4));
-    EXPECT_EQ(grid->data().Selection(), (TGridRect{1, 2, 3, 4}));
+    EXPECT_EQ(grid->model().Selection(), (TGridRect{1, 2, 3, 4}));
     EXPECT_EQ(current(), (GridCell{1, 2}));
 
     click(2, 5, Qt::ShiftModifier);
-    EXPECT_EQ(grid->data().Selection(), (TGridRect{1, 2, 2, 5})) << "Shift+click extends";
+    EXPECT_EQ(grid->model().Selection(), (TGridRect{1, 2, 2, 5})) << "Shift+click extends";
 
     drag(centre(3, 3), QPoint(260, 5));
-    EXPECT_EQ(grid->data().Selection(), (TGridRect{3, 1, 3, 3}))
+    EXPECT_EQ(grid->model().Selection(), (TGridRect{3, 1, 3, 3}))
         << "beyond the cells the drag stops at the nearest non-fixed cell";
 
     grid->setOptions(grid->Options() & ~TGridOptions(goRangeSelect));
     drag(centre(1, 1), centre(2, 3));
-    EXPECT_EQ(grid->data().Selection(), (TGridRect{2, 3, 2, 3}))
+    EXPECT_EQ(grid->model().Selection(), (TGridRect{2, 3, 2, 3}))
         << "without range selection the drag carries the current cell";
 }
 
@@ -44,7 +44,7 @@ TEST_F(GridMouse, DraggingBelowTheCellsScrollsAndExtendsTheRange) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return grid->TopRow() >= 4; }, 5000));
     QTest::mouseRelease(client(), Qt::LeftButton, {}, QPoint(60, 170));
     const int top = grid->TopRow();
-    EXPECT_EQ(grid->data().Selection().Bottom, top + 5) << "to the row at the bottom edge";
+    EXPECT_EQ(grid->model().Selection().Bottom, top + 5) << "to the row at the bottom edge";
     EXPECT_EQ(current(), (GridCell{1, 1}));
     QTest::qWait(200);
     EXPECT_EQ(grid->TopRow(), top) << "the release stops the scrolling";
@@ -122,14 +122,14 @@ TEST_F(GridKeys, ShiftExtendsTheRangeOnlyWithRangeSelection) {
     click(1, 2);
     key(Qt::Key_Down, Qt::ShiftModifier);
     key(Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(grid->data().Selection(), (TGridRect{1, 2, 2, 3}));
+    EXPECT_EQ(grid->model().Selection(), (TGridRect{1, 2, 2, 3}));
     EXPECT_EQ(current(), (GridCell{2, 3})) << "the keyboard moves the current cell";
     key(Qt::Key_Up);
-    EXPECT_EQ(grid->data().Selection(), (TGridRect{2, 2, 2, 2}));
+    EXPECT_EQ(grid->model().Selection(), (TGridRect{2, 2, 2, 2}));
 
     grid->setOptions(grid->Options() & ~TGridOptions(goRangeSelect));
     key(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(grid->data().Selection(), (TGridRect{2, 3, 2, 3}));
+    EXPECT_EQ(grid->model().Selection(), (TGridRect{2, 3, 2, 3}));
 }
 
 TEST_F(GridKeys, TabMovesThroughTheCellsOnlyWithGoTabs) {

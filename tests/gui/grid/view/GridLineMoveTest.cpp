@@ -39,8 +39,8 @@ TEST_F(SmileysLayout, DraggingAHeaderCellMovesTheColumnWithItsLayers) {
     EXPECT_EQ(row(0), "Name|Smiley|Extra");
     EXPECT_EQ(row(1), "smile|:-)|");
     const PhraseGridModel& model = grid->model();
-    EXPECT_EQ(model.EffectiveAlignment(1, 1), TMyAlign::alCenter) << "the column layer moved";
-    EXPECT_EQ(model.EffectiveAlignment(0, 1), TMyAlign::alRight) << "the cell layer moved";
+    EXPECT_EQ(model.effectiveAlignment(1, 1), TMyAlign::alCenter) << "the column layer moved";
+    EXPECT_EQ(model.effectiveAlignment(0, 1), TMyAlign::alRight) << "the cell layer moved";
     EXPECT_EQ(model.HintCell(1, 1), "hint");
     EXPECT_EQ(current(), (GridCell{1, 2})) << "the current cell went along";
     EXPECT_EQ(grid->CellRect(0, 0).width(), 65) << "widths stay by index";
@@ -54,7 +54,7 @@ TEST_F(SmileysLayout, ADragMovesNothingWhenItEndsWhereItBeganOrColumnMovingIsOff
     EXPECT_EQ(row(0), "Smiley|Name|Extra");
     drag(centre(0, 1), centre(2, 1));
     EXPECT_EQ(row(0), "Smiley|Name|Extra") << "a drag on a normal cell selects";
-    EXPECT_EQ(grid->data().Selection(), (TGridRect{0, 1, 2, 1}));
+    EXPECT_EQ(grid->model().Selection(), (TGridRect{0, 1, 2, 1}));
 
     grid->setOptions(grid->Options() & ~TGridOptions(goColMoving));
     drag(centre(0, 0), centre(2, 0));
@@ -62,7 +62,7 @@ TEST_F(SmileysLayout, ADragMovesNothingWhenItEndsWhereItBeganOrColumnMovingIsOff
 }
 
 TEST_F(SmileysLayout, AnOpenEditorStaysWithItsTextWhenAnotherColumnMoves) {
-    grid->data().setCurrentCell(1, 1);
+    grid->model().setCurrentCell(1, 1);
     grid->ShowEditor();
     ASSERT_TRUE(grid->InplaceEditor() && grid->InplaceEditor()->isVisible());
     QTest::keyClicks(grid->InplaceEditor(), "grin");
@@ -79,11 +79,11 @@ using RowMoving = GridWindow<TStringGrid>;
 
 TEST_F(RowMoving, DraggingARowHeaderMovesTheRowWithGoRowMoving) {
     grid->setOptions(grid->Options() | goRowMoving);
-    grid->data().setCells(1, 1, "first");
-    grid->data().setCells(1, 3, "third");
+    grid->model().setCells(1, 1, "first");
+    grid->model().setCells(1, 3, "third");
     drag(centre(0, 1), centre(0, 3));
-    EXPECT_EQ(grid->data().Cells(1, 3), "first");
-    EXPECT_EQ(grid->data().Cells(1, 2), "third");
+    EXPECT_EQ(grid->model().Cells(1, 3), "first");
+    EXPECT_EQ(grid->model().Cells(1, 2), "third");
 }
 
 } // namespace

@@ -105,8 +105,8 @@ TEST_F(PhraseGridLook, TheGridFontFollowsTheWindowButTheFixedFontDoesNot) {
     EXPECT_EQ(model.Font().Name(), "DejaVu Sans");
     EXPECT_EQ(model.Font().Style(), fsBold);
     EXPECT_EQ(model.Font().Color(), clWindowText) << "the colour is the record's own";
-    EXPECT_EQ(model.FixedFont().Height(), TMyFont::defaultHeight);
-    EXPECT_EQ(model.EffectiveFont(1, 1).Height(), -17);
+    EXPECT_EQ(model.fixedFont().Height(), TMyFont::kDefaultHeight);
+    EXPECT_EQ(model.effectiveFont(1, 1).Height(), -17);
 }
 
 TEST_F(PhraseGridLook, TheControlsHintShowsOverTheCells) {

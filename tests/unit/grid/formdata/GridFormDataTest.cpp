@@ -19,10 +19,10 @@ constexpr const char* emptyLayers =
 
 class GridFormData : public ObservedPhraseGrid {
 protected:
-    void read(const std::string& text) { ReadPropertyList(*grid, propertyList(text)); }
-    QByteArray written() { return WritePropertyList(*grid); }
+    void read(const std::string& text) { readPropertyList(*grid, propertyList(text)); }
+    QByteArray written() { return writePropertyList(*grid); }
     TCellProperties& entry(PropertyLayer layer, int col, int row) {
-        TCellProperties* found = grid->Entry(layer, col, row);
+        TCellProperties* found = grid->entry(layer, col, row);
         if (!found) {
             throw std::out_of_range("no entry at " + std::to_string(col) + ',' +
                                     std::to_string(row));
@@ -33,7 +33,7 @@ protected:
 
 QByteArray items(const TCellProperties& record) {
     FormDataWriter writer;
-    record.WriteItems(writer);
+    record.writeItems(writer);
     return writer.data();
 }
 
@@ -58,24 +58,24 @@ TEST_F(GridFormData, RecordItemsAreWrittenInTagOrderOnlyForWhatIsSet) {
               formValues("1 0 2 200 3 2 4 -2147483646 7 7 -2147483640 -11 'Tahoma' 1 5 0"));
     TCellProperties copy(grid.get());
     FormDataReader reader(items(record));
-    copy.ReadItems(reader);
+    copy.readItems(reader);
     EXPECT_EQ(items(copy), items(record));
 }
 
 TEST_F(GridFormData, ReadingItemsKeepsLowBytesSkipsUnknownTagsAndWiresObjectsToRepaint) {
     TCellProperties record(grid.get());
     FormDataReader reader(formValues("9 1 258 42 2 -1 3 513 5 255 1 6 16777215 -13 'Arial' 2 8 0"));
-    record.ReadItems(reader);
+    record.readItems(reader);
     EXPECT_TRUE(reader.atEnd());
     EXPECT_EQ(record.Alignment(), TMyAlign::alCenter);
     EXPECT_EQ(record.Wordwrap(), static_cast<T_Wordwrap>(255));
-    EXPECT_EQ(record.Editability(), TCellEditability::ceReadOnly);
-    ASSERT_TRUE(record.SelectedBrush() && record.Font());
-    EXPECT_EQ(record.SelectedBrush()->Style(), TBrushStyle::bsClear);
+    EXPECT_EQ(record.editability(), TCellEditability::ceReadOnly);
+    ASSERT_TRUE(record.selectedBrush() && record.Font());
+    EXPECT_EQ(record.selectedBrush()->Style(), TBrushStyle::bsClear);
     EXPECT_EQ(items(record), formValues("1 2 2 255 3 1 5 255 1 6 16777215 -13 'Arial' 2 8 0"));
     const int before = view.repaints;
     record.Font()->setHeight(-20);
-    record.SelectedBrush()->setColor(clLime);
+    record.selectedBrush()->setColor(clLime);
     EXPECT_EQ(view.repaints, before + 2);
 }
 
@@ -112,8 +112,8 @@ TEST_F(GridFormData, LayerIndicesKeepTheirLow16BitsAndAReadRecordReplacesTheOldO
     grid->AlignCell(0, 3, TMyAlign::alRight);
     read("PropCell = (65536 3 3 1 0 65537 -1 3 2 0) PropFixedRow = (65540 1 2 0)");
     EXPECT_EQ(entry(PropertyLayer::Cell, 0, 3).Alignment(), TMyAlign::alDefault);
-    EXPECT_EQ(entry(PropertyLayer::Cell, 0, 3).Editability(), TCellEditability::ceReadOnly);
-    EXPECT_EQ(entry(PropertyLayer::Cell, 1, 65535).Editability(), TCellEditability::ceEditable);
+    EXPECT_EQ(entry(PropertyLayer::Cell, 0, 3).editability(), TCellEditability::ceReadOnly);
+    EXPECT_EQ(entry(PropertyLayer::Cell, 1, 65535).editability(), TCellEditability::ceEditable);
     EXPECT_EQ(entry(PropertyLayer::FixedRow, 0, 4).Alignment(), TMyAlign::alCenter);
 }
 
@@ -125,7 +125,7 @@ TEST_F(GridFormData, WritingCoversStoredEntriesInsideTheGridColumnByColumn) {
     grid->EditCell(0, 1, true);
     grid->EditCell(0, 3, true);     // below the last row
     grid->EditCell(65536, 0, true); // would read back at column 0
-    grid->PutEntry(PropertyLayer::Cell, 2, 2, grid->NewRecord());
+    grid->putEntry(PropertyLayer::Cell, 2, 2, grid->newRecord());
     grid->EditCol(69999, true);
     grid->FixedAlignCol(2, TMyAlign::alCenter);
     grid->FixedAlignRow(5, TMyAlign::alCenter);
@@ -141,7 +141,7 @@ TEST_F(GridFormData, HintsAndTextsAreWrittenOnlyOnceReadAndOnlyInsideTheGrid) {
     read("Unknown = (1 'x' {00ff} (-70000 ())) HintCell = (1 2 'tip' 7 7 'outside' -1 0 'x' "
          "0 0 '') Cells = ()");
     EXPECT_EQ(grid->HintCell(7, 7), "outside");
-    EXPECT_EQ(grid->Hints().size(), 4u);
+    EXPECT_EQ(grid->hints().size(), 4u);
     grid->setCells(1, 1, "");
     grid->setCells(0, 2, QByteArray(300, 'x'));
     EXPECT_EQ(written(),
@@ -154,7 +154,7 @@ TEST_F(GridFormData, AfterLoadingPendingTextsReplaceEveryTextOnce) {
     fillTexts(*grid);
     read("Cells = (0 0 'a' 3 1 'first' 3 1 'b' 2147483647 2147483647 'far' -1 -1 'neg')");
     EXPECT_EQ(grid->Cells(0, 0), "0:0") << "texts wait for the after-loading step";
-    EXPECT_EQ(grid->PendingCells().size(), 3u);
+    EXPECT_EQ(grid->pendingCells().size(), 3u);
     grid->Loaded();
     EXPECT_EQ(columnTexts(*grid, 0), "a|||||");
     EXPECT_EQ(columnTexts(*grid, 3), "|b||||");
@@ -178,13 +178,13 @@ TEST_F(GridFormData, AWrittenGridReadsBackToTheSameBytes) {
     grid->BrushFixedRow(0)->setStyle(TBrushStyle::bsBDiagonal);
     const QByteArray first = written();
 
-    auto copy = PhraseGridModel::Create();
+    auto copy = PhraseGridModel::create();
     copy->setColCount(3);
-    ReadPropertyList(*copy, first);
+    readPropertyList(*copy, first);
     copy->Loaded();
-    EXPECT_EQ(WritePropertyList(*copy), first);
+    EXPECT_EQ(writePropertyList(*copy), first);
     EXPECT_EQ(copy->Cells(2, 4).size(), 70000);
-    EXPECT_EQ(copy->EffectiveSelectedCellColor(1, 1), clHighlight);
+    EXPECT_EQ(copy->effectiveSelectedCellColor(1, 1), clHighlight);
 }
 
 TEST_F(GridFormData, OlderBinaryBlocksSetAlignmentAndEditabilityRecordByRecord) {
@@ -197,11 +197,11 @@ TEST_F(GridFormData, OlderBinaryBlocksSetAlignmentAndEditabilityRecordByRecord) 
     EXPECT_EQ(entry(PropertyLayer::FixedCol, 6, 0).Alignment(), TMyAlign::alRight);
     EXPECT_EQ(entry(PropertyLayer::Row, 0, 7).Alignment(), TMyAlign::alLeft);
     EXPECT_EQ(entry(PropertyLayer::FixedRow, 0, 8).Alignment(), TMyAlign::alCenter);
-    EXPECT_EQ(entry(PropertyLayer::Cell, 2, 3).Editability(), TCellEditability::ceReadOnly);
-    EXPECT_EQ(entry(PropertyLayer::Cell, 4, 5).Editability(), TCellEditability::ceEditable);
-    EXPECT_EQ(entry(PropertyLayer::Col, 10, 0).Editability(), TCellEditability::ceEditable);
-    EXPECT_EQ(entry(PropertyLayer::Row, 0, 11).Editability(), TCellEditability::ceReadOnly);
-    EXPECT_EQ(grid->EntryCount(PropertyLayer::Cell), 4u);
+    EXPECT_EQ(entry(PropertyLayer::Cell, 2, 3).editability(), TCellEditability::ceReadOnly);
+    EXPECT_EQ(entry(PropertyLayer::Cell, 4, 5).editability(), TCellEditability::ceEditable);
+    EXPECT_EQ(entry(PropertyLayer::Col, 10, 0).editability(), TCellEditability::ceEditable);
+    EXPECT_EQ(entry(PropertyLayer::Row, 0, 11).editability(), TCellEditability::ceReadOnly);
+    EXPECT_EQ(grid->entryCount(PropertyLayer::Cell), 4u);
 }
 
 TEST_F(GridFormData, OlderFontAndBrushListsCutIndicesAndColourListsKeepThem) {
@@ -229,9 +229,9 @@ TEST_F(GridFormData, OlderFontAndBrushListsCutIndicesAndColourListsKeepThem) {
     EXPECT_EQ(entry(PropertyLayer::Cell, INT_MAX, INT_MAX).Brush()->Color(), clBtnFace);
     EXPECT_EQ(entry(PropertyLayer::Col, 70000, 0).Brush()->Color(), clAqua);
     EXPECT_EQ(entry(PropertyLayer::FixedRow, 0, 9).Brush()->Color(), clOlive);
-    EXPECT_EQ(entry(PropertyLayer::Col, 6, 0).SelectedBrush()->Color(), 5);
-    EXPECT_EQ(grid->EffectiveSelectedCellColor(5, 5), 4);
-    EXPECT_EQ(grid->EntryCount(PropertyLayer::Row), 2u) << "a negative index has no entry";
+    EXPECT_EQ(entry(PropertyLayer::Col, 6, 0).selectedBrush()->Color(), 5);
+    EXPECT_EQ(grid->effectiveSelectedCellColor(5, 5), 4);
+    EXPECT_EQ(grid->entryCount(PropertyLayer::Row), 2u) << "a negative index has no entry";
 
     grid->setColCount(2);
     grid->setRowCount(2);
@@ -250,7 +250,7 @@ TEST_F(GridFormData, WrongTypesAndTruncatedDataAreInvalidValues) {
         "HintCell = (1 1 'h') Cells = (0 0 'c') PropCell = (0 0 1 2 4 255 0 6 0 -11 'T' 0 1 0)"
         " EditCol = {0100 01} FontRow = (1 0 -11 'A' 0 0) SelectedColorCol = (1 300000)");
     for (qsizetype cut = 0; cut < whole.size(); ++cut) {
-        EXPECT_THROW(ReadPropertyList(*PhraseGridModel::Create(), whole.left(cut)), QuipError);
+        EXPECT_THROW(readPropertyList(*PhraseGridModel::create(), whole.left(cut)), QuipError);
     }
 }
 
@@ -273,9 +273,9 @@ TEST_F(GridFormData, HugeIndicesCostOneEntryEachAndNegativeOnesAreIgnored) {
     EXPECT_EQ(bytesWritten, propertyList("HintCell = () Cells = () PropCell = (65535 65535 3 1 0) "
                                          "PropCol = () PropRow = (65535 3 2 0) PropFixedCol = () "
                                          "PropFixedRow = ()"));
-    EXPECT_EQ(grid->Hints().size(), 1u);
-    EXPECT_EQ(grid->EntryCount(PropertyLayer::Cell) + grid->EntryCount(PropertyLayer::Col) +
-                  grid->EntryCount(PropertyLayer::Row),
+    EXPECT_EQ(grid->hints().size(), 1u);
+    EXPECT_EQ(grid->entryCount(PropertyLayer::Cell) + grid->entryCount(PropertyLayer::Col) +
+                  grid->entryCount(PropertyLayer::Row),
               6u);
 }
 

@@ -16,14 +16,14 @@ using enum T_lastcell;
 class Traversal : public ::testing::Test {
 protected:
     void SetUp() override {
-        grid = PhraseGridModel::Create();
+        grid = PhraseGridModel::create();
         grid->setColCount(4);
         grid->setRowCount(4);
         grid->setCells(1, 1, "A");
     }
 
     GridCell step(GridCell from, T_nextcell direction, T_lastcell last = lc_stop) {
-        return NextCellStep(*grid, from, direction, last).cell;
+        return nextCellStep(*grid, from, direction, last).cell;
     }
 
     std::unique_ptr<PhraseGridModel> grid;
@@ -54,20 +54,20 @@ TEST_F(Traversal, EachDirectionStepsAlongItsLineThenOnToTheNextLine) {
         SCOPED_TRACE(static_cast<int>(walk.direction));
         EXPECT_EQ(step(walk.first, walk.direction), walk.next);
         EXPECT_EQ(step(walk.lineStart, walk.direction), walk.wrapped);
-        EXPECT_EQ(FirstCellOf(*grid, walk.direction), walk.first);
+        EXPECT_EQ(firstCellOf(*grid, walk.direction), walk.first);
 
         EXPECT_EQ(step(walk.last, walk.direction, lc_stop), GridCell{});
         EXPECT_EQ(step(walk.last, walk.direction, lc_first), walk.first);
-        const TraversalStep exit = NextCellStep(*grid, walk.last, walk.direction, lc_exit);
+        const TraversalStep exit = nextCellStep(*grid, walk.last, walk.direction, lc_exit);
         EXPECT_EQ(exit.cell, GridCell{});
         EXPECT_TRUE(exit.leave);
-        EXPECT_FALSE(NextCellStep(*grid, walk.last, walk.direction, lc_first).leave);
+        EXPECT_FALSE(nextCellStep(*grid, walk.last, walk.direction, lc_first).leave);
 
         // Backwards the same cells come in the opposite order.
-        const T_nextcell back = OppositeDirection(walk.direction);
+        const T_nextcell back = oppositeDirection(walk.direction);
         EXPECT_EQ(step(walk.next, back), walk.first);
         EXPECT_EQ(step(walk.wrapped, back), walk.lineStart);
-        EXPECT_EQ(OppositeDirection(back), walk.direction);
+        EXPECT_EQ(oppositeDirection(back), walk.direction);
     }
 }
 
@@ -94,8 +94,8 @@ TEST_F(Traversal, PastTheLastCellANewRowOrColumnIsAddedAtTheEndWhereTheWalkGoes)
         SCOPED_TRACE(static_cast<int>(growth.direction));
         SetUp();
         EXPECT_EQ(step(growth.last, growth.direction, lc_newcolrow), growth.newCell);
-        EXPECT_EQ(grid->Count(growth.grows), 5);
-        EXPECT_EQ(grid->Count(growth.grows == GridAxis::Rows ? GridAxis::Columns : GridAxis::Rows),
+        EXPECT_EQ(grid->count(growth.grows), 5);
+        EXPECT_EQ(grid->count(growth.grows == GridAxis::Rows ? GridAxis::Columns : GridAxis::Rows),
                   4);
         EXPECT_EQ(grid->Cells(growth.textMovedTo.col, growth.textMovedTo.row), "A");
         EXPECT_EQ(grid->Cells(growth.newCell.col, growth.newCell.row), "")
@@ -107,17 +107,17 @@ TEST_F(Traversal, TabStopsAtColumnsThatAreTabStopsAndComesBackToItsStart) {
     const std::set<int> stops{1, 3};
     const auto isStop = [&](int col) { return stops.count(col) > 0; };
     grid->setCurrentCell(1, 1);
-    EXPECT_EQ(TabTarget(*grid, nc_rightdown, lc_first, isStop).cell, (GridCell{3, 1}));
+    EXPECT_EQ(tabTarget(*grid, nc_rightdown, lc_first, isStop).cell, (GridCell{3, 1}));
     grid->setCurrentCell(3, 3);
-    EXPECT_EQ(TabTarget(*grid, nc_rightdown, lc_first, isStop).cell, (GridCell{1, 1}));
-    EXPECT_EQ(TabTarget(*grid, nc_rightdown, lc_stop, isStop).cell, (GridCell{3, 3}))
+    EXPECT_EQ(tabTarget(*grid, nc_rightdown, lc_first, isStop).cell, (GridCell{1, 1}));
+    EXPECT_EQ(tabTarget(*grid, nc_rightdown, lc_stop, isStop).cell, (GridCell{3, 3}))
         << "nowhere to go: the start cell";
-    const TraversalStep exit = TabTarget(*grid, nc_rightdown, lc_exit, isStop);
+    const TraversalStep exit = tabTarget(*grid, nc_rightdown, lc_exit, isStop);
     EXPECT_EQ(exit.cell, (GridCell{3, 3}));
     EXPECT_TRUE(exit.leave);
 
     grid->setCurrentCell(2, 2);
-    EXPECT_EQ(TabTarget(*grid, nc_rightdown, lc_first, [](int) { return false; }).cell,
+    EXPECT_EQ(tabTarget(*grid, nc_rightdown, lc_first, [](int) { return false; }).cell,
               (GridCell{2, 2}))
         << "no tab stop anywhere: once round the grid and back";
 }
@@ -125,11 +125,11 @@ TEST_F(Traversal, TabStopsAtColumnsThatAreTabStopsAndComesBackToItsStart) {
 TEST_F(Traversal, TabAddsOneLineAtMostEvenWithoutATabStopInIt) {
     grid->setCurrentCell(3, 3);
     const auto onlyColumnTwo = [](int col) { return col == 2; };
-    EXPECT_EQ(TabTarget(*grid, nc_downleft, lc_newcolrow, onlyColumnTwo).cell, (GridCell{2, 1}));
+    EXPECT_EQ(tabTarget(*grid, nc_downleft, lc_newcolrow, onlyColumnTwo).cell, (GridCell{2, 1}));
     EXPECT_EQ(grid->ColCount(), 4) << "column 2 comes first on the way left";
 
     grid->setCurrentCell(1, 3);
-    EXPECT_EQ(TabTarget(*grid, nc_downleft, lc_newcolrow, onlyColumnTwo).cell, (GridCell{1, 1}));
+    EXPECT_EQ(tabTarget(*grid, nc_downleft, lc_newcolrow, onlyColumnTwo).cell, (GridCell{1, 1}));
     EXPECT_EQ(grid->ColCount(), 5) << "one new column, no endless growth";
 }
 
@@ -137,22 +137,22 @@ TEST_F(Traversal, TheNextEditableCellSkipsCellsThatCannotBeEdited) {
     grid->EditCol(2, false);
     grid->EditCell(1, 2, false);
     grid->setCurrentCell(1, 1);
-    EXPECT_EQ(NextEditableCell(*grid, nc_rightdown, lc_stop).cell, (GridCell{3, 1}));
+    EXPECT_EQ(nextEditableCell(*grid, nc_rightdown, lc_stop).cell, (GridCell{3, 1}));
     grid->setCurrentCell(3, 1);
-    EXPECT_EQ(NextEditableCell(*grid, nc_rightdown, lc_stop).cell, (GridCell{3, 2}));
+    EXPECT_EQ(nextEditableCell(*grid, nc_rightdown, lc_stop).cell, (GridCell{3, 2}));
 
     grid->setCurrentCell(3, 3);
-    EXPECT_EQ(NextEditableCell(*grid, nc_rightdown, lc_stop).cell, GridCell{});
-    EXPECT_EQ(NextEditableCell(*grid, nc_rightdown, lc_first).cell, (GridCell{1, 1}));
+    EXPECT_EQ(nextEditableCell(*grid, nc_rightdown, lc_stop).cell, GridCell{});
+    EXPECT_EQ(nextEditableCell(*grid, nc_rightdown, lc_first).cell, (GridCell{1, 1}));
 
     grid->EditRow(4, false);
-    EXPECT_EQ(NextEditableCell(*grid, nc_rightdown, lc_newcolrow).cell, (GridCell{1, 4}))
+    EXPECT_EQ(nextEditableCell(*grid, nc_rightdown, lc_newcolrow).cell, (GridCell{1, 4}))
         << "a new row ends the search, editable or not";
     EXPECT_EQ(grid->RowCount(), 5);
 
     grid->setEditable(false);
     grid->setCurrentCell(3, 2);
-    EXPECT_EQ(NextEditableCell(*grid, nc_rightdown, lc_first).cell, (GridCell{3, 2}))
+    EXPECT_EQ(nextEditableCell(*grid, nc_rightdown, lc_first).cell, (GridCell{3, 2}))
         << "nothing editable: back at the start";
 }
 

@@ -12,7 +12,7 @@ namespace {
 class RowOperations : public ::testing::Test {
 protected:
     void SetUp() override {
-        grid = PhraseGridModel::Create();
+        grid = PhraseGridModel::create();
         grid->setColCount(2);
         grid->setRowCount(6);
         grid->setFixedCols(0);
@@ -59,11 +59,11 @@ TEST_F(RowOperations, InsertColumnShiftsColumnsButNotFixedColumns) {
     EXPECT_EQ(grid->Cells(1, 2), "");
     EXPECT_EQ(grid->Cells(2, 2), "1:2");
     EXPECT_EQ(grid->Col(), 2);
-    EXPECT_EQ(grid->EffectiveAlignment(2, 3), TMyAlign::alRight);
-    EXPECT_EQ(grid->EffectiveAlignment(2, 0), TMyAlign::alCenter);
+    EXPECT_EQ(grid->effectiveAlignment(2, 3), TMyAlign::alRight);
+    EXPECT_EQ(grid->effectiveAlignment(2, 0), TMyAlign::alCenter);
     EXPECT_EQ(grid->HintCell(2, 3), "hint");
-    EXPECT_NE(grid->Entry(PropertyLayer::FixedCol, 1, 0), nullptr);
-    EXPECT_EQ(grid->Entry(PropertyLayer::FixedCol, 2, 0), nullptr);
+    EXPECT_NE(grid->entry(PropertyLayer::FixedCol, 1, 0), nullptr);
+    EXPECT_EQ(grid->entry(PropertyLayer::FixedCol, 2, 0), nullptr);
 
     grid->InsertColumn(9);
     EXPECT_EQ(grid->ColCount(), 4);
@@ -79,16 +79,16 @@ TEST_F(RowOperations, UserMovesCarryLayersHintsAndTexts) {
     grid->setRowHeights(1, 33);
     grid->MoveRow(1, 4);
     EXPECT_EQ(column(1), "1:0|1:2|1:3|1:4|1:1|1:5|");
-    EXPECT_EQ(grid->EffectiveAlignment(0, 4), TMyAlign::alRight);
-    EXPECT_EQ(grid->EffectiveAlignment(1, 4), TMyAlign::alCenter);
+    EXPECT_EQ(grid->effectiveAlignment(0, 4), TMyAlign::alRight);
+    EXPECT_EQ(grid->effectiveAlignment(1, 4), TMyAlign::alCenter);
     EXPECT_EQ(grid->HintCell(1, 4), "one");
-    EXPECT_NE(grid->Entry(PropertyLayer::FixedRow, 0, 1), nullptr);
+    EXPECT_NE(grid->entry(PropertyLayer::FixedRow, 0, 1), nullptr);
     EXPECT_EQ(grid->RowHeights(1), 33);
 
     grid->AlignCol(0, TMyAlign::alRight);
     grid->MoveColumn(0, 1);
     EXPECT_EQ(grid->Cells(1, 0), "0:0");
-    EXPECT_EQ(grid->EffectiveAlignment(1, 2), TMyAlign::alRight);
+    EXPECT_EQ(grid->effectiveAlignment(1, 2), TMyAlign::alRight);
     EXPECT_EQ(grid->HintCell(0, 4), "one");
 }
 
@@ -202,13 +202,13 @@ TEST_F(RowOperations, RandomRowOperationsKeepEachRowTogether) {
         for (int r = 0; r < grid->RowCount(); ++r) {
             const RowState& state = rows[static_cast<std::size_t>(r)];
             ASSERT_EQ(grid->Cells(0, r), state.text) << "step " << step;
-            ASSERT_EQ(grid->Entry(PropertyLayer::Row, 0, r) != nullptr, state.rowEntry);
-            ASSERT_EQ(grid->Entry(PropertyLayer::Cell, 0, r) != nullptr, state.cellEntry);
+            ASSERT_EQ(grid->entry(PropertyLayer::Row, 0, r) != nullptr, state.rowEntry);
+            ASSERT_EQ(grid->entry(PropertyLayer::Cell, 0, r) != nullptr, state.cellEntry);
             ASSERT_EQ(grid->HintCell(0, r), state.hint);
-            ASSERT_EQ(grid->Entry(PropertyLayer::FixedRow, 0, r) != nullptr, r < 6);
+            ASSERT_EQ(grid->entry(PropertyLayer::FixedRow, 0, r) != nullptr, r < 6);
         }
     }
-    EXPECT_EQ(grid->EntryCount(PropertyLayer::FixedRow), 6u);
+    EXPECT_EQ(grid->entryCount(PropertyLayer::FixedRow), 6u);
 }
 
 } // namespace

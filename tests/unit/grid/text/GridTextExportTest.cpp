@@ -6,7 +6,7 @@ TEST(ExportText, WritesEveryCellWithItsSeparatorAndEveryLineWithCrLf) {
     const auto grid = gridOf(3, 2, {"Kopf|A|", "x||z"}, 1, 1);
     // Fixed cells are written like any other; an empty cell leaves only its separator.
     EXPECT_EQ(exported(*grid), QByteArray("Kopf\tA\t\t\r\nx\t\tz\t\r\n"));
-    EXPECT_EQ(ExportText(*grid, ';', wholeGridText)->data(), QByteArray("Kopf;A;;\r\nx;;z;\r\n"));
+    EXPECT_EQ(ExportText(*grid, ';', kWholeGridText)->data(), QByteArray("Kopf;A;;\r\nx;;z;\r\n"));
 
     // Texts travel byte for byte.
     QByteArray every;
@@ -50,11 +50,11 @@ TEST(ExportText, WritesAtTheStreamsPositionAndReturnsIt) {
     stream.setData("0123456789");
     ASSERT_TRUE(stream.open(QIODevice::ReadWrite));
     stream.seek(2);
-    EXPECT_EQ(&ExportText(*grid, stream, gridTextSeparator, wholeGridText), &stream);
+    EXPECT_EQ(&ExportText(*grid, stream, kGridTextSeparator, kWholeGridText), &stream);
     EXPECT_EQ(stream.data(), QByteArray("01a\t\r\n6789"));
 
     // Without a stream: a new one, open, positioned after the text.
-    const auto own = ExportText(*grid, gridTextSeparator, wholeGridText);
+    const auto own = ExportText(*grid, kGridTextSeparator, kWholeGridText);
     EXPECT_TRUE(own->isWritable() && own->isReadable());
     EXPECT_EQ(own->pos(), own->size());
     own->write("b");

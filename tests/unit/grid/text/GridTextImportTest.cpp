@@ -58,7 +58,7 @@ TEST(ImportText, SplitsLinesAndFieldsAndOnlyEverGrowsTheGrid) {
 
     // Another separator splits there only.
     const auto other = gridOf(2, 1);
-    ImportText(*other, "a;b\tc;", ';', wholeGridText);
+    ImportText(*other, "a;b\tc;", ';', kWholeGridText);
     EXPECT_EQ(dump(*other), "a|b\tc|\n");
 }
 
@@ -89,14 +89,14 @@ TEST(ImportText, ReadsAStreamFromItsBeginning) {
     stream.setData("a\tb\r\n");
     ASSERT_TRUE(stream.open(QIODevice::ReadOnly));
     stream.seek(stream.size());
-    ImportText(*grid, &stream, gridTextSeparator, wholeGridText);
+    ImportText(*grid, &stream, kGridTextSeparator, kWholeGridText);
     EXPECT_EQ(dump(*grid), "a|b|\n");
 
     // No stream, or one that cannot be read: nothing happens.
     QBuffer closed;
     closed.setData("x\r\n");
-    ImportText(*grid, &closed, gridTextSeparator, wholeGridText);
-    ImportText(*grid, nullptr, gridTextSeparator, wholeGridText);
+    ImportText(*grid, &closed, kGridTextSeparator, kWholeGridText);
+    ImportText(*grid, nullptr, kGridTextSeparator, kWholeGridText);
     EXPECT_EQ(dump(*grid), "a|b|\n");
 }
 

@@ -16,7 +16,7 @@ namespace {
 enum class Layout { Us, German };
 
 // The X keyboard map that run-in-wine.sh loaded for this run.
-Layout CurrentLayout() {
+Layout currentLayout() {
     const char* layout = std::getenv("QUIP_KEYBOARD_LAYOUT");
     if (layout != nullptr && std::string(layout) == "de") {
         return Layout::German;
@@ -29,7 +29,7 @@ Layout CurrentLayout() {
 
 class Win32Sending : public ::testing::Test {
 protected:
-    std::unique_ptr<SendingPlatform> platform = CreateWin32Platform();
+    std::unique_ptr<SendingPlatform> platform = createWin32Platform();
 };
 
 TEST_F(Win32Sending, TypesThePreviewIntoTheWindowOfTheExactCaption) {
@@ -50,17 +50,17 @@ TEST_F(Win32Sending, FindsTheWindowByAPrefixOfItsCaptionInAnyCase) {
 }
 
 // Puts the window on top of the others without activating it.
-void Raise(const TargetWindow& target) {
+void raise(const TargetWindow& target) {
     SetWindowPos(target.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 TEST_F(Win32Sending, PrefixLookupTakesTheFrontmostMatch) {
     TargetWindow first("Quip Ziel Eins");
     TargetWindow second("Quip Ziel Zwei");
-    Raise(first);
+    raise(first);
     EXPECT_EQ(SendPreviewText(*platform, "quip ziel", "1", false), SendResult::Sent);
     EXPECT_EQ(first.received(*platform), "1");
-    Raise(second);
+    raise(second);
     EXPECT_EQ(SendPreviewText(*platform, "quip ziel", "2", false), SendResult::Sent);
     EXPECT_EQ(second.received(*platform), "2");
     EXPECT_EQ(first.text(), "1");
@@ -77,7 +77,7 @@ TEST_F(Win32Sending, UmlautsOfATitlePrefixMatchOnlyInTheirCase) {
               target.handle());
     EXPECT_EQ(FindTargetWindow(*platform, "quip \xFC"
                                           "bung"),
-              NullWindow);
+              kNullWindow);
 }
 
 TEST_F(Win32Sending, MissingWindowGetsNoKeys) {
@@ -90,7 +90,7 @@ TEST_F(Win32Sending, MissingWindowGetsNoKeys) {
 TEST_F(Win32Sending, RestoresAMinimisedWindow) {
     TargetWindow target("Quip Zielfenster");
     ShowWindow(target.hwnd(), SW_MINIMIZE);
-    ASSERT_TRUE(WaitFor([&] { return IsIconic(target.hwnd()) != FALSE; }));
+    ASSERT_TRUE(waitFor([&] { return IsIconic(target.hwnd()) != FALSE; }));
     EXPECT_EQ(SendPreviewText(*platform, "Quip Zielfenster", "Ab9", false), SendResult::Sent);
     EXPECT_FALSE(IsIconic(target.hwnd()));
     EXPECT_EQ(target.received(*platform), "Ab9");
@@ -104,7 +104,7 @@ TEST_F(Win32Sending, TypesWhatTheLayoutHasKeysFor) {
                               false),
               SendResult::Sent);
     // The US keyboard has no key for the umlaut and the sharp s: they are left out.
-    EXPECT_EQ(target.received(*platform), CurrentLayout() == Layout::German ? "Gr\xFC\xDF"
+    EXPECT_EQ(target.received(*platform), currentLayout() == Layout::German ? "Gr\xFC\xDF"
                                                                               "e"
                                                                             : "Gre");
 }
@@ -126,12 +126,12 @@ TEST_F(Win32Sending, CapsLockLeavesTheCaseAsWrittenAndStaysOn) {
         platform->injectKeyEvent(20, KeyDirection::Up, KeySource::VirtualKey);
     };
     toggleCapsLock();
-    ASSERT_TRUE(WaitFor([&] { return platform->capsLockOn(); }));
+    ASSERT_TRUE(waitFor([&] { return platform->capsLockOn(); }));
     EXPECT_EQ(SendPreviewText(*platform, "Quip Zielfenster", "Ab9", false), SendResult::Sent);
     const std::string received = target.received(*platform);
     const bool stillOn = platform->capsLockOn();
     toggleCapsLock();
-    EXPECT_TRUE(WaitFor([&] { return !platform->capsLockOn(); }));
+    EXPECT_TRUE(waitFor([&] { return !platform->capsLockOn(); }));
     EXPECT_EQ(received, "Ab9");
     EXPECT_TRUE(stillOn);
 }
@@ -143,7 +143,7 @@ TEST_F(Win32Sending, StopsWhenTheWindowIsGone) {
     target.reset();
     EXPECT_FALSE(platform->bringToForeground(gone));
     EXPECT_EQ(platform->windowCaption(gone), "");
-    EXPECT_FALSE(platform->bringToForeground(NullWindow));
+    EXPECT_FALSE(platform->bringToForeground(kNullWindow));
     EXPECT_EQ(SendKeySequence(*platform, "abc", gone), SendOutcome::FocusLost);
 }
 
@@ -154,8 +154,8 @@ TEST_F(Win32Sending, CaptionsAreReadUpTo79Bytes) {
     EXPECT_EQ(FindTargetWindow(*platform, caption), target.handle());
     EXPECT_EQ(FindTargetWindow(*platform, caption.substr(0, 79)), target.handle());
     // Longer titles are found only as the whole caption.
-    EXPECT_EQ(FindTargetWindow(*platform, caption.substr(0, 80)), NullWindow);
-    EXPECT_EQ(platform->windowCaption(NullWindow), "");
+    EXPECT_EQ(FindTargetWindow(*platform, caption.substr(0, 80)), kNullWindow);
+    EXPECT_EQ(platform->windowCaption(kNullWindow), "");
 }
 
 TEST_F(Win32Sending, EnumerationStopsWhenAskedAndPassesExceptionsOn) {
@@ -179,11 +179,11 @@ TEST_F(Win32Sending, EnumerationStopsWhenAskedAndPassesExceptionsOn) {
                      [](WindowHandle) -> bool { throw std::runtime_error("lookup failed"); }),
                  std::runtime_error);
     // A caption cannot hold a NUL byte, so no window has the caption of a title with one.
-    EXPECT_EQ(platform->findWindowByCaption(std::string("Quip Zielfenster\0x", 18)), NullWindow);
+    EXPECT_EQ(platform->findWindowByCaption(std::string("Quip Zielfenster\0x", 18)), kNullWindow);
 }
 
 TEST_F(Win32Sending, LooksCharactersUpInTheKeyboardLayout) {
-    if (CurrentLayout() == Layout::German) {
+    if (currentLayout() == Layout::German) {
         EXPECT_EQ(platform->layoutKey('@'), 0x0651); // AltGr+Q
         EXPECT_EQ(platform->layoutKey('z'), 0x005A);
         const unsigned umlaut = platform->layoutKey(0xFC); // ü: a key of its own

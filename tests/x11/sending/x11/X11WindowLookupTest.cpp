@@ -10,11 +10,11 @@
 
 namespace {
 
-WindowHandle Handle(const ChatTargetWindow& chat) {
+WindowHandle handle(const ChatTargetWindow& chat) {
     return static_cast<WindowHandle>(chat.window());
 }
 
-std::vector<WindowHandle> Enumerated(SendingPlatform& platform) {
+std::vector<WindowHandle> enumerated(SendingPlatform& platform) {
     std::vector<WindowHandle> windows;
     platform.forEachTopLevelWindow([&](WindowHandle window) {
         windows.push_back(window);
@@ -29,35 +29,35 @@ TEST(X11WindowLookup, ExactCaptionThenPrefixTopmostFirst) {
     ChatTargetWindow second(desk.display, "Schnapsen - Chat 2");
     ChatTargetWindow hidden(desk.display, "Versteckt", ChatTargetWindow::Start::Hidden);
 
-    EXPECT_EQ(desk.platform->findWindowByCaption("schnapsen - CHAT 1"), Handle(first));
-    EXPECT_EQ(desk.platform->findWindowByCaption("Schnapsen - Chat"), NullWindow);
+    EXPECT_EQ(desk.platform->findWindowByCaption("schnapsen - CHAT 1"), handle(first));
+    EXPECT_EQ(desk.platform->findWindowByCaption("Schnapsen - Chat"), kNullWindow);
     // The window mapped last lies on top, so the prefix finds it first.
-    EXPECT_EQ(FindTargetWindow(*desk.platform, "schnapsen - chat"), Handle(second));
+    EXPECT_EQ(FindTargetWindow(*desk.platform, "schnapsen - chat"), handle(second));
     desk.probe.raise(first.window());
-    EXPECT_EQ(FindTargetWindow(*desk.platform, "SCHNAPSEN"), Handle(first));
+    EXPECT_EQ(FindTargetWindow(*desk.platform, "SCHNAPSEN"), handle(first));
     // Hidden windows count too.
-    EXPECT_EQ(FindTargetWindow(*desk.platform, "Verst"), Handle(hidden));
+    EXPECT_EQ(FindTargetWindow(*desk.platform, "Verst"), handle(hidden));
 
-    const std::vector<WindowHandle> windows = Enumerated(*desk.platform);
+    const std::vector<WindowHandle> windows = enumerated(*desk.platform);
     const auto position = [&](WindowHandle w) {
         return std::find(windows.begin(), windows.end(), w) - windows.begin();
     };
-    ASSERT_LT(position(Handle(second)), static_cast<long>(windows.size()));
-    EXPECT_LT(position(Handle(first)), position(Handle(second)));
+    ASSERT_LT(position(handle(second)), static_cast<long>(windows.size()));
+    EXPECT_LT(position(handle(first)), position(handle(second)));
 }
 
 TEST(X11WindowLookup, CaptionsArriveInCp1252) {
     X11Desk desk("de");
     ChatTargetWindow chat(desk.display, "Grüße – Spiel €");
 
-    EXPECT_EQ(desk.platform->windowCaption(Handle(chat)), "Gr\xFC\xDF"
+    EXPECT_EQ(desk.platform->windowCaption(handle(chat)), "Gr\xFC\xDF"
                                                           "e \x96 Spiel \x80");
     EXPECT_EQ(desk.platform->findWindowByCaption("GR\xDC\xDF"
                                                  "E \x96 SPIEL \x80"),
-              Handle(chat));
+              handle(chat));
     EXPECT_EQ(FindTargetWindow(*desk.platform, "Gr\xFC\xDF"
                                                "e"),
-              Handle(chat));
+              handle(chat));
 }
 
 TEST(X11WindowLookup, ClientInsideAWindowManagerFrameIsTheWindow) {
@@ -66,14 +66,14 @@ TEST(X11WindowLookup, ClientInsideAWindowManagerFrameIsTheWindow) {
     ASSERT_TRUE(X11Probe::waitUntil([&] { return desk.probe.wmState(chat.window()) == 1; },
                                     std::chrono::seconds(10)));
 
-    EXPECT_EQ(desk.platform->findWindowByCaption("Schnapsen - Chat"), Handle(chat));
-    EXPECT_EQ(FindTargetWindow(*desk.platform, "Schnapsen"), Handle(chat));
+    EXPECT_EQ(desk.platform->findWindowByCaption("Schnapsen - Chat"), handle(chat));
+    EXPECT_EQ(FindTargetWindow(*desk.platform, "Schnapsen"), handle(chat));
 }
 
 TEST(X11WindowLookup, VanishedWindowIsNoWindowAndNoCrash) {
     X11Desk desk("us");
     std::optional<ChatTargetWindow> chat(std::in_place, desk.display, "Schnapsen - Chat");
-    const WindowHandle gone = Handle(*chat);
+    const WindowHandle gone = handle(*chat);
     ASSERT_EQ(FindTargetWindow(*desk.platform, "Schnapsen"), gone);
     chat.reset();
     ASSERT_TRUE(X11Probe::waitUntil(

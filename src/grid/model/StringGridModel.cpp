@@ -1,10 +1,10 @@
-#include "grid/model/StringGridData.h"
+#include "grid/model/StringGridModel.h"
 
 #include "grid/model/SparseList.h"
 
 #include <algorithm>
 
-StringGridData::StringGridData() {
+StringGridModel::StringGridModel() {
     brush_.setColor(clWindow);
     font_.setOnChange([this] {
         if (observer_) {
@@ -15,9 +15,9 @@ StringGridData::StringGridData() {
     brush_.setOnChange([this] { Repaint(); });
 }
 
-StringGridData::~StringGridData() = default;
+StringGridModel::~StringGridModel() = default;
 
-void StringGridData::setCount(GridAxis axis, int count) {
+void StringGridModel::setCount(GridAxis axis, int count) {
     count = std::max(count, 1);
     int& current = count_[axisSlot(axis)];
     if (count == current) {
@@ -36,19 +36,19 @@ void StringGridData::setCount(GridAxis axis, int count) {
     clampCurrent();
 }
 
-void StringGridData::setFixedCount(GridAxis axis, int count) {
+void StringGridModel::setFixedCount(GridAxis axis, int fixedCount) {
     int& fixed = fixed_[axisSlot(axis)];
-    if (count < 0 || count >= Count(axis) || count == fixed) {
+    if (fixedCount < 0 || fixedCount >= count(axis) || fixedCount == fixed) {
         return;
     }
-    fixed = count;
+    fixed = fixedCount;
     if (observer_) {
         observer_->gridCountsChanged();
     }
     clampCurrent();
 }
 
-void StringGridData::setCells(int col, int row, const QByteArray& text) {
+void StringGridModel::setCells(int col, int row, const QByteArray& text) {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) {
         return;
     }
@@ -58,7 +58,7 @@ void StringGridData::setCells(int col, int row, const QByteArray& text) {
     }
 }
 
-void StringGridData::setObjects(int col, int row, void* object) {
+void StringGridModel::setObjects(int col, int row, void* object) {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) {
         return;
     }
@@ -68,17 +68,17 @@ void StringGridData::setObjects(int col, int row, void* object) {
     }
 }
 
-void StringGridData::clearTexts(GridAxis axis, int index) {
+void StringGridModel::clearTexts(GridAxis axis, int index) {
     texts_.clearLine(axis, index);
 }
 
-void StringGridData::moveTexts(GridAxis axis, int from, int to) {
+void StringGridModel::moveTexts(GridAxis axis, int from, int to) {
     texts_.moveLine(axis, from, to);
 }
 
-void StringGridData::moveLine(GridAxis axis, int from, int to) {
-    const int count = Count(axis);
-    if (from == to || from < 0 || to < 0 || from >= count || to >= count) {
+void StringGridModel::moveLine(GridAxis axis, int from, int to) {
+    const int lines = count(axis);
+    if (from == to || from < 0 || to < 0 || from >= lines || to >= lines) {
         return;
     }
     GridCell current = current_;
@@ -95,19 +95,19 @@ void StringGridData::moveLine(GridAxis axis, int from, int to) {
     Repaint();
 }
 
-void StringGridData::RowMoved(int from, int to) {
+void StringGridModel::RowMoved(int from, int to) {
     moveTexts(GridAxis::Rows, from, to);
 }
 
-void StringGridData::ColumnMoved(int from, int to) {
+void StringGridModel::ColumnMoved(int from, int to) {
     moveTexts(GridAxis::Columns, from, to);
 }
 
-bool StringGridData::isNonFixedCell(int col, int row) const {
+bool StringGridModel::isNonFixedCell(int col, int row) const {
     return col >= FixedCols() && col < ColCount() && row >= FixedRows() && row < RowCount();
 }
 
-void StringGridData::setCurrentCell(int col, int row, bool extendSelection) {
+void StringGridModel::setCurrentCell(int col, int row, bool extendSelection) {
     if (!isNonFixedCell(col, row)) {
         return;
     }
@@ -115,19 +115,19 @@ void StringGridData::setCurrentCell(int col, int row, bool extendSelection) {
     setCurrentAndAnchor(cell, extendSelection ? anchor_ : cell);
 }
 
-void StringGridData::setAnchor(int col, int row) {
+void StringGridModel::setAnchor(int col, int row) {
     if (!isNonFixedCell(col, row)) {
         return;
     }
     setCurrentAndAnchor(current_, {col, row});
 }
 
-TGridRect StringGridData::Selection() const {
+TGridRect StringGridModel::Selection() const {
     return {std::min(current_.col, anchor_.col), std::min(current_.row, anchor_.row),
             std::max(current_.col, anchor_.col), std::max(current_.row, anchor_.row)};
 }
 
-void StringGridData::setSelection(const TGridRect& selection) {
+void StringGridModel::setSelection(const TGridRect& selection) {
     if (!isNonFixedCell(selection.Left, selection.Top) ||
         !isNonFixedCell(selection.Right, selection.Bottom)) {
         return;
@@ -135,7 +135,7 @@ void StringGridData::setSelection(const TGridRect& selection) {
     setCurrentAndAnchor({selection.Right, selection.Bottom}, {selection.Left, selection.Top});
 }
 
-void StringGridData::setCurrentAndAnchor(GridCell current, GridCell anchor) {
+void StringGridModel::setCurrentAndAnchor(GridCell current, GridCell anchor) {
     if (current == current_ && anchor == anchor_) {
         return;
     }
@@ -148,23 +148,23 @@ void StringGridData::setCurrentAndAnchor(GridCell current, GridCell anchor) {
     }
 }
 
-GridCell StringGridData::clamped(GridCell cell) const {
+GridCell StringGridModel::clamped(GridCell cell) const {
     return {std::clamp(cell.col, FixedCols(), ColCount() - 1),
             std::clamp(cell.row, FixedRows(), RowCount() - 1)};
 }
 
-void StringGridData::clampCurrent() {
+void StringGridModel::clampCurrent() {
     setCurrentAndAnchor(clamped(current_), clamped(anchor_));
 }
 
-void StringGridData::setDefaultSize(GridAxis axis, int size) {
+void StringGridModel::setDefaultSize(GridAxis axis, int size) {
     if (mutableExtents(axis).setDefaultSize(std::max(size, 0)) && observer_) {
         observer_->gridSizesChanged(axis);
     }
 }
 
-void StringGridData::setSize(GridAxis axis, int index, int size) {
-    if (index < 0 || index >= Count(axis)) {
+void StringGridModel::setSize(GridAxis axis, int index, int size) {
+    if (index < 0 || index >= count(axis)) {
         return;
     }
     if (mutableExtents(axis).setSize(index, std::max(size, 0)) && observer_) {
@@ -172,12 +172,12 @@ void StringGridData::setSize(GridAxis axis, int index, int size) {
     }
 }
 
-void StringGridData::setFixedColor(TColor color) {
+void StringGridModel::setFixedColor(TColor color) {
     fixedColor_ = color;
     Repaint();
 }
 
-void StringGridData::Repaint() const {
+void StringGridModel::Repaint() const {
     if (observer_) {
         observer_->gridRepaint();
     }

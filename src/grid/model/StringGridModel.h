@@ -29,19 +29,19 @@
 // - Row heights and column widths belong to the index, not to the row or column: no move,
 //   insertion or removal touches them. Setting a default drops all individual sizes.
 // - Operations that cannot apply (an index out of range, a count out of bounds) do nothing.
-class StringGridData {
+class StringGridModel {
 public:
-    static constexpr int initialColCount = 5;
-    static constexpr int initialRowCount = 5;
-    static constexpr int initialFixedCols = 1;
-    static constexpr int initialFixedRows = 1;
-    static constexpr int initialDefaultColWidth = 64;
-    static constexpr int initialDefaultRowHeight = 24;
+    static constexpr int kInitialColCount = 5;
+    static constexpr int kInitialRowCount = 5;
+    static constexpr int kInitialFixedCols = 1;
+    static constexpr int kInitialFixedRows = 1;
+    static constexpr int kInitialDefaultColWidth = 64;
+    static constexpr int kInitialDefaultRowHeight = 24;
 
-    StringGridData();
-    virtual ~StringGridData();
-    StringGridData(const StringGridData&) = delete;
-    StringGridData& operator=(const StringGridData&) = delete;
+    StringGridModel();
+    virtual ~StringGridModel();
+    StringGridModel(const StringGridModel&) = delete;
+    StringGridModel& operator=(const StringGridModel&) = delete;
 
     // The view; nullptr (the start) for none. Not owned.
     void setObserver(StringGridObserver* observer) { observer_ = observer; }
@@ -52,20 +52,20 @@ public:
 
     // Counts. Setting a count below 1 makes it 1; setting a fixed count that is negative or
     // not below its count is refused.
-    int ColCount() const { return Count(GridAxis::Columns); }
+    int ColCount() const { return count(GridAxis::Columns); }
     void setColCount(int count) { setCount(GridAxis::Columns, count); }
-    int RowCount() const { return Count(GridAxis::Rows); }
+    int RowCount() const { return count(GridAxis::Rows); }
     void setRowCount(int count) { setCount(GridAxis::Rows, count); }
-    int FixedCols() const { return FixedCount(GridAxis::Columns); }
+    int FixedCols() const { return fixedCount(GridAxis::Columns); }
     void setFixedCols(int count) { setFixedCount(GridAxis::Columns, count); }
-    int FixedRows() const { return FixedCount(GridAxis::Rows); }
+    int FixedRows() const { return fixedCount(GridAxis::Rows); }
     void setFixedRows(int count) { setFixedCount(GridAxis::Rows, count); }
-    int Count(GridAxis axis) const { return count_[axisSlot(axis)]; }
+    int count(GridAxis axis) const { return count_[axisSlot(axis)]; }
     void setCount(GridAxis axis, int count);
-    int FixedCount(GridAxis axis) const { return fixed_[axisSlot(axis)]; }
+    int fixedCount(GridAxis axis) const { return fixed_[axisSlot(axis)]; }
     void setFixedCount(GridAxis axis, int count);
     // A cell is fixed when its column is below FixedCols or its row below FixedRows.
-    bool IsFixed(int col, int row) const { return col < FixedCols() || row < FixedRows(); }
+    bool isFixed(int col, int row) const { return col < FixedCols() || row < FixedRows(); }
 
     // Cell texts (cp1252 bytes); empty where never set or outside the grid.
     QByteArray Cells(int col, int row) const { return texts_.text(col, row); }
@@ -90,7 +90,7 @@ public:
     // The current cell.
     int Col() const { return current_.col; }
     int Row() const { return current_.row; }
-    GridCell Current() const { return current_; }
+    GridCell current() const { return current_; }
     // Moves the current cell; the selection shrinks to it, or with extendSelection spans
     // from the anchor to it. A fixed or outside cell is refused.
     void setCurrentCell(int col, int row, bool extendSelection = false);
@@ -99,7 +99,7 @@ public:
 
     // The other corner of the selection. Moving it alone keeps the current cell, as a mouse
     // drag does; a fixed or outside cell is refused.
-    GridCell Anchor() const { return anchor_; }
+    GridCell anchor() const { return anchor_; }
     void setAnchor(int col, int row);
 
     // The selected rectangle, spanning the anchor and the current cell.
@@ -156,13 +156,13 @@ private:
 
     StringGridObserver* observer_ = nullptr;
     GridEditorLink* editor_ = nullptr;
-    int count_[2] = {initialColCount, initialRowCount};
-    int fixed_[2] = {initialFixedCols, initialFixedRows};
+    int count_[2] = {kInitialColCount, kInitialRowCount};
+    int fixed_[2] = {kInitialFixedCols, kInitialFixedRows};
     CellTextStore texts_;
-    GridCell current_{initialFixedCols, initialFixedRows};
-    GridCell anchor_{initialFixedCols, initialFixedRows};
-    ExtentList extents_[2] = {ExtentList(initialDefaultColWidth),
-                              ExtentList(initialDefaultRowHeight)};
+    GridCell current_{kInitialFixedCols, kInitialFixedRows};
+    GridCell anchor_{kInitialFixedCols, kInitialFixedRows};
+    ExtentList extents_[2] = {ExtentList(kInitialDefaultColWidth),
+                              ExtentList(kInitialDefaultRowHeight)};
     TMyFont font_;
     TMyBrush brush_;
     TColor fixedColor_ = clBtnFace;

@@ -1,4 +1,4 @@
-#include "grid/model/StringGridData.h"
+#include "grid/model/StringGridModel.h"
 #include "support/grid/GridTestDoubles.h"
 
 #include <gtest/gtest.h>
@@ -6,8 +6,8 @@
 namespace {
 
 TEST(StringGridCounts, AreAtLeastOneAndKeepOneNonFixedLine) {
-    StringGridData grid;
-    EXPECT_EQ(grid.Current(), (GridCell{1, 1})) << "5 x 5 with one fixed row and column";
+    StringGridModel grid;
+    EXPECT_EQ(grid.current(), (GridCell{1, 1})) << "5 x 5 with one fixed row and column";
     grid.setRowCount(10);
     grid.setFixedRows(4);
     grid.setRowCount(4);
@@ -24,33 +24,33 @@ TEST(StringGridCounts, AreAtLeastOneAndKeepOneNonFixedLine) {
 }
 
 TEST(StringGridCurrentCell, StaysOnNonFixedCellsAndSpansTheSelectionFromTheAnchor) {
-    StringGridData grid;
+    StringGridModel grid;
     grid.setCurrentCell(0, 2);
     grid.setCurrentCell(2, 5);
-    EXPECT_EQ(grid.Current(), (GridCell{1, 1})) << "fixed and outside cells are refused";
+    EXPECT_EQ(grid.current(), (GridCell{1, 1})) << "fixed and outside cells are refused";
     grid.setCurrentCell(3, 3);
     grid.setCurrentCell(1, 4, true);
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 3, 4}));
     grid.setSelection({0, 2, 4, 3});
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 3, 4})) << "a fixed corner is refused";
     grid.setSelection({1, 2, 4, 3});
-    EXPECT_EQ(grid.Current(), (GridCell{4, 3}));
+    EXPECT_EQ(grid.current(), (GridCell{4, 3}));
     grid.setAnchor(2, 1);
     EXPECT_EQ(grid.Selection(), (TGridRect{2, 1, 4, 3})) << "the current cell stays";
     grid.setAnchor(0, 1);
-    EXPECT_EQ(grid.Anchor(), (GridCell{2, 1})) << "a fixed anchor is refused";
+    EXPECT_EQ(grid.anchor(), (GridCell{2, 1})) << "a fixed anchor is refused";
 
     grid.setRowCount(10);
     grid.setCurrentCell(4, 8);
     grid.setCurrentCell(2, 3, true);
     grid.setRowCount(5);
     grid.setColCount(4);
-    EXPECT_EQ(grid.Current(), (GridCell{2, 3}));
+    EXPECT_EQ(grid.current(), (GridCell{2, 3}));
     EXPECT_EQ(grid.Selection(), (TGridRect{2, 3, 3, 4})) << "the anchor is clamped too";
 }
 
 TEST(StringGridTexts, ExistOnlyInsideTheGridNeverReappearAndAreStoredUpToTheLastOne) {
-    StringGridData grid;
+    StringGridModel grid;
     grid.setCells(4, 4, "last");
     grid.setCells(5, 0, "outside");
     grid.setCells(0, -1, "outside");
@@ -83,7 +83,7 @@ TEST(StringGridTexts, ExistOnlyInsideTheGridNeverReappearAndAreStoredUpToTheLast
 }
 
 TEST(StringGridTexts, ClearAndMoveOneRowOrColumnWithItsObjects) {
-    StringGridData grid;
+    StringGridModel grid;
     fillTexts(grid);
     int object = 0;
     grid.setObjects(2, 1, &object);
@@ -105,13 +105,13 @@ TEST(StringGridTexts, ClearAndMoveOneRowOrColumnWithItsObjects) {
 }
 
 TEST(StringGridMoves, UserMoveCarriesTextsAndCurrentCellButNotSizes) {
-    StringGridData grid;
+    StringGridModel grid;
     fillTexts(grid);
     grid.setRowHeights(2, 40);
     grid.setCurrentCell(1, 2);
     grid.MoveRow(2, 4);
     EXPECT_EQ(columnTexts(grid, 1), "1:0|1:1|1:3|1:4|1:2|");
-    EXPECT_EQ(grid.Current(), (GridCell{1, 4}));
+    EXPECT_EQ(grid.current(), (GridCell{1, 4}));
     EXPECT_EQ(grid.RowHeights(2), 40);
     EXPECT_EQ(grid.RowHeights(4), 24);
 
@@ -124,7 +124,7 @@ TEST(StringGridMoves, UserMoveCarriesTextsAndCurrentCellButNotSizes) {
 }
 
 TEST(StringGridSizes, DefaultDropsIndividualSizesWhichStayByIndex) {
-    StringGridData grid;
+    StringGridModel grid;
     grid.setRowHeights(0, 30);
     grid.setRowHeights(3, 60);
     grid.setRowHeights(5, 70);
@@ -144,7 +144,7 @@ TEST(StringGridSizes, DefaultDropsIndividualSizesWhichStayByIndex) {
 }
 
 TEST(StringGridObserverCalls, ReportEachKindOfChange) {
-    StringGridData grid;
+    StringGridModel grid;
     RecordingObserver view;
     grid.setObserver(&view);
     grid.setRowCount(8);
