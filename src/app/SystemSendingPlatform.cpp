@@ -3,13 +3,29 @@
 #ifdef _WIN32
 #include "sending/win32/Win32Platform.h"
 #else
+#include "sending/wayland/WaylandDesktop.h"
+#include "sending/wayland/WaylandNotices.h"
+#include "sending/wayland/WaylandPlatform.h"
 #include "sending/x11/X11Platform.h"
+
+#include <cstdlib>
 #endif
 
-std::unique_ptr<SendingPlatform> createSystemSendingPlatform() {
+SystemSending createSystemSendingPlatform() {
 #ifdef _WIN32
-    return createWin32Platform();
+    return {createWin32Platform(), {}};
 #else
-    return createX11Platform();
+    const char* socket = std::getenv("WAYLAND_DISPLAY");
+    if (socket == nullptr || *socket == '\0') {
+        return {createX11Platform(), {}};
+    }
+    const WaylandDesktop desktop = probeWaylandDesktop();
+    if (auto platform = createWaylandPlatform(desktop)) {
+        return {std::move(platform), {}};
+    }
+    if (desktop == WaylandDesktop::KWinWithoutPermission) {
+        return {createX11Platform(), desktopFileMissingMessage(QUIP_KWIN_DESKTOP_FILE)};
+    }
+    return {createX11Platform(), x11WindowsOnlyMessage()};
 #endif
 }

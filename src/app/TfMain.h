@@ -157,6 +157,8 @@ private:
     Dialogs dialogs_;
     ModalRunner modalRunner_;
     std::unique_ptr<SendingPlatform> platform_;
+    // Told once, the first time a send finds no window: what the desktop keeps from us.
+    QString sendingNotice_;
     QString settingsPath_;
     QByteArray targetTitle_;
     bool firstExecution_ = false;

@@ -7,6 +7,7 @@
 #include "runtime/Cp1252.h"
 #include "runtime/MessageBoxes.h"
 #include "sending/SendPreviewText.h"
+#include "sending/UntypedCharacters.h"
 
 #include <QPlainTextEdit>
 
@@ -33,7 +34,9 @@ void TfMain::setSendingPlatform(std::unique_ptr<SendingPlatform> platform) {
 
 SendingPlatform* TfMain::sendingPlatform() {
     if (!platform_) {
-        platform_ = createSystemSendingPlatform();
+        SystemSending sending = createSystemSendingPlatform();
+        platform_ = std::move(sending.platform);
+        sendingNotice_ = QString::fromStdString(sending.notice);
     }
     return platform_.get();
 }
@@ -51,5 +54,14 @@ void TfMain::SendPreviewText() {
                           std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
                           autoEnter) == SendResult::TargetMissing) {
         showInformation(fromCp1252(std::string_view(missingTargetMessage(title))));
+        if (!sendingNotice_.isEmpty()) {
+            showInformation(std::exchange(sendingNotice_, QString()));
+        }
+    }
+    // Everything else was typed; the user learns what was not.
+    if (platform != nullptr) {
+        if (const std::string untyped = platform->takeUntypedCharacters(); !untyped.empty()) {
+            showInformation(fromCp1252(std::string_view(untypedCharactersMessage(untyped))));
+        }
     }
 }

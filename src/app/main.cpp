@@ -7,8 +7,9 @@
 
 int main(int argc, char* argv[]) {
 #if defined(Q_OS_LINUX)
-    // Window placement, stay on top and typing into other windows need X11; a Wayland
-    // session runs it through XWayland unless the user chose a platform.
+    // Window placement and stay on top need X11; a Wayland session runs the program's own
+    // windows through XWayland unless the user chose a platform. Sending picks its backend
+    // from the session itself (SystemSendingPlatform).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }

@@ -65,4 +65,9 @@ public:
 
     // The pause before every typed character: a real sleep, so that the target keeps up.
     virtual void keystrokePause(std::chrono::microseconds duration) = 0;
+
+    // The characters that layoutKey() found no key for since the last call, each once, in
+    // the order met: what the user is told after a send. A backend that skips such
+    // characters without a word answers nothing.
+    virtual std::string takeUntypedCharacters() { return {}; }
 };

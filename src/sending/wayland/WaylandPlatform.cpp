@@ -1,0 +1,197 @@
+#include "sending/wayland/WaylandPlatform.h"
+
+#include "charset/Cp1252Table.h"
+#include "charset/Utf8Text.h"
+#include "sending/CaptionMatch.h"
+#include "sending/VirtualKeys.h"
+#include "sending/wayland/TypedCharacterCode.h"
+#include "sending/wayland/VirtualKeyPositions.h"
+#include "sending/wayland/WaylandConnection.h"
+#include "sending/wayland/WaylandSeat.h"
+#include "sending/wayland/WindowOrder.h"
+#include "sending/wayland/kwin/KWinBackend.h"
+#include "sending/wayland/wlroots/WlrootsBackend.h"
+
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+#include <thread>
+#include <utility>
+
+namespace {
+
+constexpr std::uint16_t kNoKey = 0xFFFF;
+
+WindowHandle toHandle(std::uint32_t id) {
+    return static_cast<WindowHandle>(id);
+}
+
+std::uint32_t toId(WindowHandle handle) {
+    return static_cast<std::uint32_t>(handle);
+}
+
+// Every character cp1252 can type, for a send whose text the platform was not shown.
+std::u32string everyCp1252Character() {
+    std::u32string text;
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        text += cp1252ToUnicode(static_cast<unsigned char>(byte));
+    }
+    return text;
+}
+
+// The glue between the sending core and a Wayland backend: handles are window ids, and a
+// typed character's code is the character itself (typedCharacterCode).
+class WaylandPlatform : public SendingPlatform {
+public:
+    WaylandPlatform(std::unique_ptr<WaylandConnection> connection,
+                    std::unique_ptr<WaylandSeat> seat, std::unique_ptr<WaylandBackend> backend)
+        : connection_(std::move(connection)), seat_(std::move(seat)), backend_(std::move(backend)) {
+    }
+
+    ~WaylandPlatform() override {
+        // The backend lingers on its last key; the connection goes after it.
+        backend_.reset();
+        seat_.reset();
+    }
+
+    WindowHandle findWindowByCaption(std::string_view caption) override {
+        for (const WaylandWindow& w : topFirst(backend_->windows())) {
+            if (captionEquals(utf8ToCp1252(w.title), caption)) {
+                return toHandle(w.id);
+            }
+        }
+        return kNullWindow;
+    }
+
+    void forEachTopLevelWindow(const std::function<bool(WindowHandle)>& visit) override {
+        for (const WaylandWindow& w : topFirst(backend_->windows())) {
+            if (!visit(toHandle(w.id))) {
+                return;
+            }
+        }
+    }
+
+    std::string windowCaption(WindowHandle window) override {
+        const auto w = find(window);
+        return w ? utf8ToCp1252(w->title) : std::string();
+    }
+
+    void sendSystemCommand(WindowHandle window, SystemCommand command) override {
+        if (window == kNullWindow) {
+            return;
+        }
+        if (command == SystemCommand::Hotkey) {
+            backend_->activate(toId(window));
+        } else if (command == SystemCommand::Restore) {
+            backend_->restore(toId(window));
+        }
+    }
+
+    bool bringToForeground(WindowHandle window) override {
+        const auto w = find(window);
+        if (!w) {
+            return false;
+        }
+        return w->active || backend_->activate(w->id);
+    }
+
+    void injectKeyEvent(std::uint8_t code, KeyDirection direction, KeySource source) override {
+        const bool down = direction == KeyDirection::Down;
+        if (source == KeySource::TypedCharacter) {
+            if (down) {
+                backend_->typeCharacter(cp1252ToUnicode(characterOfTypedCode(code)));
+            }
+            return;
+        }
+        switch (code) {
+        case kVkShift:
+            backend_->modifier(HeldModifier::Shift, down);
+            return;
+        case kVkCtrl:
+            backend_->modifier(HeldModifier::Ctrl, down);
+            return;
+        case kVkAlt:
+            backend_->modifier(HeldModifier::Alt, down);
+            return;
+        default:
+            if (const auto position = virtualKeyPosition(code)) {
+                backend_->namedKey(position->evdev, down);
+            }
+        }
+    }
+
+    std::uint16_t layoutKey(unsigned char character) override {
+        if (!prepared_) {
+            prepareText(kNullWindow, {});
+        }
+        if (backend_->canType(cp1252ToUnicode(character))) {
+            return typedCharacterCode(character);
+        }
+        if (untyped_.find(static_cast<char>(character)) == std::string::npos) {
+            untyped_ += static_cast<char>(character);
+        }
+        return kNoKey;
+    }
+
+    bool capsLockOn() override { return backend_->capsLockOn(); }
+
+    void keystrokePause(std::chrono::microseconds duration) override {
+        std::this_thread::sleep_for(std::max(duration, backend_->characterPause()));
+    }
+
+    std::string takeUntypedCharacters() override { return std::exchange(untyped_, {}); }
+
+    // Every character of a send before its first key, so that one keymap holds them all.
+    // Without them (an empty text), every character cp1252 has is made ready.
+    void prepareText(WindowHandle window, std::string_view characters) {
+        static_cast<void>(window);
+        std::u32string text;
+        for (const char c : characters) {
+            text += cp1252ToUnicode(static_cast<unsigned char>(c));
+        }
+        backend_->prepare(text.empty() ? everyCp1252Character() : text);
+        prepared_ = true;
+    }
+
+private:
+    std::optional<WaylandWindow> find(WindowHandle window) {
+        if (window == kNullWindow) {
+            return std::nullopt;
+        }
+        for (WaylandWindow& w : backend_->windows()) {
+            if (w.id == toId(window)) {
+                return w;
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::unique_ptr<WaylandConnection> connection_;
+    std::unique_ptr<WaylandSeat> seat_;
+    std::unique_ptr<WaylandBackend> backend_;
+    bool prepared_ = false;
+    std::string untyped_;
+};
+
+} // namespace
+
+std::unique_ptr<SendingPlatform> createWaylandPlatform(WaylandDesktop desktop,
+                                                       const std::string& socket) {
+    if (desktop != WaylandDesktop::Wlroots && desktop != WaylandDesktop::KWin) {
+        return nullptr;
+    }
+    try {
+        auto connection = std::make_unique<WaylandConnection>(socket);
+        auto seat = std::make_unique<WaylandSeat>(*connection);
+        std::unique_ptr<WaylandBackend> backend;
+        if (desktop == WaylandDesktop::Wlroots) {
+            backend = std::make_unique<WlrootsBackend>(*connection, *seat);
+        } else {
+            backend = std::make_unique<KWinBackend>(*connection, *seat);
+        }
+        return std::make_unique<WaylandPlatform>(std::move(connection), std::move(seat),
+                                                 std::move(backend));
+    } catch (const std::runtime_error&) {
+        return nullptr;
+    }
+}
