@@ -5,6 +5,7 @@
 
 #include <wayland-client.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -96,7 +97,16 @@ void PlasmaWindows::addWindow(org_kde_plasma_window* window) {
     windows_.push_back(std::move(w));
 }
 
-std::vector<WaylandWindow> PlasmaWindows::windows() const {
+std::vector<WaylandWindow> PlasmaWindows::windows() {
+    constexpr int kMaxRoundtrips = 4;
+    for (int i = 0; i < kMaxRoundtrips; ++i) {
+        const bool pending = std::any_of(windows_.begin(), windows_.end(),
+                                         [](const auto& w) { return !w->ready && !w->unmapped; });
+        if (!pending) {
+            break;
+        }
+        connection_.roundtrip();
+    }
     std::vector<WaylandWindow> list;
     for (const auto& w : windows_) {
         if (w->ready && !w->unmapped) {

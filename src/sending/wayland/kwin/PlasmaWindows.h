@@ -22,7 +22,9 @@ public:
     PlasmaWindows(const PlasmaWindows&) = delete;
     PlasmaWindows& operator=(const PlasmaWindows&) = delete;
 
-    std::vector<WaylandWindow> windows() const;
+    // Waits for the state of windows announced but not yet described (one roundtrip each
+    // step, a few at most), so that a window that just appeared is in the list.
+    std::vector<WaylandWindow> windows();
     bool isActive(std::uint32_t id) const;
     // Sets it active and not minimised; waits until KWin says it is active.
     bool activate(std::uint32_t id, std::chrono::milliseconds timeout);

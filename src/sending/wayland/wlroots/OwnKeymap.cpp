@@ -30,11 +30,25 @@ const std::vector<KeyPosition>& fixedKeys() {
     return keys;
 }
 
+// The US layout's printable characters by key, plain and with Shift, in the order of
+// OwnKeymap::kCharacterKeys (the key left of Z has none).
+constexpr std::string_view kUsPlain = "1234567890-=qwertyuiop[]asdfghjkl;'`\\zxcvbnm,./";
+constexpr std::string_view kUsShifted = "!@#$%^&*()_+QWERTYUIOP{}ASDFGHJKL:\"~|ZXCVBNM<>?";
+
 std::string keycodeLine(std::uint32_t evdev) {
     return "  " + keyName(evdev) + " = " + std::to_string(evdev + 8) + ";\n";
 }
 
 } // namespace
+
+OwnKeymap::OwnKeymap() {
+    slots_.fill(XKB_KEY_NoSymbol);
+    for (std::size_t key = 0; key < kUsPlain.size(); ++key) {
+        slots_[key] = ownKeymapKeysym(static_cast<unsigned char>(kUsPlain[key]));
+        slots_[kCharacterKeys.size() + key] =
+            ownKeymapKeysym(static_cast<unsigned char>(kUsShifted[key]));
+    }
+}
 
 std::optional<std::uint32_t> OwnKeymap::fixedKeyOf(xkb_keysym_t keysym) {
     for (const KeyPosition& k : fixedKeys()) {
@@ -53,19 +67,23 @@ bool OwnKeymap::place(xkb_keysym_t keysym) {
     if (covers(keysym)) {
         return true;
     }
-    if (placed_.size() == kCapacity) {
+    const auto free = std::find(slots_.begin(), slots_.end(), XKB_KEY_NoSymbol);
+    if (free == slots_.end()) {
         return false;
     }
-    placed_.push_back(keysym);
+    *free = keysym;
     return true;
 }
 
 std::optional<KeySlot> OwnKeymap::slotOf(xkb_keysym_t keysym) const {
-    const auto it = std::find(placed_.begin(), placed_.end(), keysym);
-    if (it == placed_.end()) {
+    if (keysym == XKB_KEY_NoSymbol) {
         return std::nullopt;
     }
-    const auto index = static_cast<std::size_t>(it - placed_.begin());
+    const auto it = std::find(slots_.begin(), slots_.end(), keysym);
+    if (it == slots_.end()) {
+        return std::nullopt;
+    }
+    const auto index = static_cast<std::size_t>(it - slots_.begin());
     return KeySlot{kCharacterKeys[index % kCharacterKeys.size()],
                    static_cast<unsigned>(index / kCharacterKeys.size())};
 }
@@ -83,8 +101,7 @@ std::string OwnKeymap::source() const {
         std::string keysyms;
         for (std::size_t level = 0; level < kLevels; ++level) {
             const std::size_t index = level * kCharacterKeys.size() + key;
-            keysyms += (level > 0 ? ", " : "") +
-                       keysymName(index < placed_.size() ? placed_[index] : XKB_KEY_NoSymbol);
+            keysyms += (level > 0 ? ", " : "") + keysymName(slots_[index]);
         }
         symbols += "  key " + keyName(code) + " { type = \"EIGHT_LEVEL\", [ " + keysyms + " ] };\n";
     }

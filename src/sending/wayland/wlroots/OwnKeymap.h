@@ -19,9 +19,12 @@ struct KeySlot {
 
 // A keymap of our own making for a virtual keyboard. Characters sit only on the letter and
 // number block: Chromium acts on key positions whatever symbol a key carries, and swallowed
-// characters on codes above the main block. Eight levels per key hold every cp1252
-// character in one keymap, so a send never changes it mid-text. The keys that the
-// key-sequence language names, and the modifiers, sit on their real positions.
+// characters on codes above the main block. The printable ASCII characters always sit where
+// the US layout has them (plain and Shift), so that a shortcut such as Ctrl+A reaches the
+// target as Ctrl and the A key, as a real keyboard sends it; the other characters take the
+// free slots. Eight levels per key hold every cp1252 character in one keymap, so a send
+// never changes it mid-text. The keys that the key-sequence language names, and the
+// modifiers, sit on their real positions.
 class OwnKeymap {
 public:
     static constexpr std::array<std::uint32_t, 48> kCharacterKeys{
@@ -36,10 +39,12 @@ public:
     // alone sets its modifier, the key only gives it a home in the keymap.
     static constexpr std::uint32_t kLevelThreeKey = 100, kLevelFiveKey = 97;
 
+    OwnKeymap();
+
     // Whether the keysym has a key here (a slot, or one of the fixed keys).
     bool covers(xkb_keysym_t keysym) const;
-    // Gives the keysym the next free slot; false when all are taken. Slots fill the plain
-    // level of every key first, so that most characters of a chat line need no modifier.
+    // Gives the keysym the next free slot; false when all are taken. Slots fill a level of
+    // every key before the next level, so that characters need as few modifiers as can be.
     bool place(xkb_keysym_t keysym);
     std::optional<KeySlot> slotOf(xkb_keysym_t keysym) const;
     // For Return, Tab, Escape, BackSpace, space and the modifiers.
@@ -50,7 +55,8 @@ public:
     friend bool operator==(const OwnKeymap&, const OwnKeymap&) = default;
 
 private:
-    std::vector<xkb_keysym_t> placed_;
+    // By level, then key: slot level * 48 + key index. NoSymbol where free.
+    std::array<xkb_keysym_t, kCapacity> slots_{};
 };
 
 // The keymap for a text: the current one when it covers the text or can take in its other
