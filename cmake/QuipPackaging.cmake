@@ -34,6 +34,19 @@ install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/quipsender-launcher
 
 install(FILES ${QUIP_PACKAGING_DIR}/quipsender.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# KWin gives its window list and fake input only to a program that a desktop file names by
+# the real path of its binary (the menu entry names the launcher). A hidden second entry
+# does, with the path of this install: written when installing, since cpack installs below
+# another prefix than the build was configured with.
+install(CODE "
+    file(READ \"${QUIP_PACKAGING_DIR}/quipsender-kwin.desktop.in\" entry)
+    string(REPLACE \"@QUIP_PROGRAM@\"
+           \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quipsender\" entry \"\${entry}\")
+    file(WRITE \"${CMAKE_BINARY_DIR}/packaging/install/quipsender-kwin.desktop\" \"\${entry}\")
+    file(INSTALL \"${CMAKE_BINARY_DIR}/packaging/install/quipsender-kwin.desktop\"
+         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\"
+         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+")
 install(FILES ${QUIP_PACKAGING_DIR}/icons/quipsender.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 file(GLOB quip_icon_pngs CONFIGURE_DEPENDS ${QUIP_PACKAGING_DIR}/icons/quipsender-*.png)
@@ -117,7 +130,8 @@ add_custom_command(
     # The install rules and every file they install.
     DEPENDS quipsender ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${CMAKE_BINARY_DIR}/cmake_install.cmake
             ${CMAKE_BINARY_DIR}/packaging/quipsender-launcher
-            ${QUIP_PACKAGING_DIR}/quipsender.desktop ${QUIP_PACKAGING_DIR}/icons/quipsender.svg
+            ${QUIP_PACKAGING_DIR}/quipsender.desktop ${QUIP_PACKAGING_DIR}/quipsender-kwin.desktop.in
+            ${QUIP_PACKAGING_DIR}/icons/quipsender.svg
             ${QUIP_PACKAGING_DIR}/copyright ${quip_compressed} ${quip_icon_pngs}
             ${quip_default_files}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}

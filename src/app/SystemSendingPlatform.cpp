@@ -9,6 +9,21 @@
 #include "sending/x11/X11Platform.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// The hidden desktop file that the install puts beside the program's share folder.
+std::string kwinDesktopFile() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path prefix =
+        error ? std::filesystem::path("/usr") : program.parent_path().parent_path();
+    return (prefix / "share" / "applications" / "quipsender-kwin.desktop").string();
+}
+
+} // namespace
 #endif
 
 SystemSending createSystemSendingPlatform() {
@@ -24,7 +39,7 @@ SystemSending createSystemSendingPlatform() {
         return {std::move(platform), {}};
     }
     if (desktop == WaylandDesktop::KWinWithoutPermission) {
-        return {createX11Platform(), desktopFileMissingMessage(QUIP_KWIN_DESKTOP_FILE)};
+        return {createX11Platform(), desktopFileMissingMessage(kwinDesktopFile())};
     }
     return {createX11Platform(), x11WindowsOnlyMessage()};
 #endif

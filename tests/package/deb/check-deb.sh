@@ -83,6 +83,7 @@ expected=(
     ./usr/bin/quipsender
     ./usr/bin/quipsender-launcher
     ./usr/share/applications/quipsender.desktop
+    ./usr/share/applications/quipsender-kwin.desktop
     ./usr/share/doc/quipsender/changelog.gz
     ./usr/share/doc/quipsender/copyright
     ./usr/share/man/man1/quipsender.1.gz
@@ -119,6 +120,14 @@ expect "desktop-file-validate accepts the menu entry" desktop-file-validate "$de
 exec_word=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 same "the menu entry runs the launcher" "$exec_word" quipsender-launcher
 same "the menu entry's icon" "$(sed -n 's/^Icon=//p' "$desktop")" quipsender
+# KWin's permission: a hidden entry that names the installed program itself.
+kwin_entry=$root/usr/share/applications/quipsender-kwin.desktop
+expect "desktop-file-validate accepts KWin's entry" desktop-file-validate "$kwin_entry"
+same "KWin's entry names the program" "$(sed -n 's/^Exec=//p' "$kwin_entry")" /usr/bin/quipsender
+same "KWin's entry is hidden from menus" "$(sed -n 's/^NoDisplay=//p' "$kwin_entry")" true
+same "KWin's entry grants what sending needs" \
+    "$(sed -n 's/^X-KDE-Wayland-Interfaces=//p' "$kwin_entry")" \
+    org_kde_kwin_fake_input,org_kde_plasma_window_management,org_kde_kwin_keystate
 for png in "$root"/usr/share/icons/hicolor/*/apps/quipsender.png; do
     dir=$(basename "$(dirname "$(dirname "$png")")")
     expect "$dir icon is a PNG of that size" \
