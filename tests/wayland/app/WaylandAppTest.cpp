@@ -1,0 +1,130 @@
+// The real main window, its own windows under XWayland as the program runs them, sending
+// through the backend it picks itself from WAYLAND_DISPLAY: sway, KWin, and KWin hiding its
+// interfaces.
+#include "support/wayland/WaylandSession.h"
+#include "support/wayland/WaylandTargets.h"
+#include "support/x11/TemporaryDirectory.h"
+
+#include "app/ProgramWindows.h"
+#include "runtime/MessageBoxes.h"
+#include "runtime/SettingsPath.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The session the program's own windows run in (through its XWayland).
+const WaylandSession* home = nullptr;
+
+// The program in a scratch directory whose settings name "Schnapsen - Chat" as the target,
+// sending on the session `sending` (WAYLAND_DISPLAY as the program finds it).
+class WaylandAppTest : public ::testing::Test {
+protected:
+    WaylandAppTest() : previous_(QDir::currentPath()) {
+        QDir::setCurrent(QString::fromStdString(directory_.path().string()));
+        QFile help(QStringLiteral("Help.rtf"));
+        EXPECT_TRUE(help.open(QIODevice::WriteOnly));
+        help.write("{\\rtf1 Hilfe}");
+        for (int page = 1; page <= TfMain::kPageCount; ++page) {
+            QFile phrases(QStringLiteral("Gitter_%1.txt").arg(page));
+            EXPECT_TRUE(phrases.open(QIODevice::WriteOnly));
+        }
+    }
+    ~WaylandAppTest() override {
+        fMain.reset();
+        setenv("WAYLAND_DISPLAY", home->socket().c_str(), 1);
+        QDir::setCurrent(previous_);
+    }
+
+    void start(const WaylandSession& sending) {
+        setenv("WAYLAND_DISPLAY", sending.socket().c_str(), 1);
+        QFile file(settingsFileName(QCoreApplication::applicationFilePath()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Options]\r\nZielFenster=Schnapsen - Chat\r\nFontSize=9\r\nPosTop=100\r\n"
+                   "PosLeft=50\r\nWidth=400\r\nHeight=500\r\nFirstExecution=0\r\nSendEnter=1\r\n");
+        for (int page = 1; page <= TfMain::kPageCount; ++page) {
+            file.write("GridHeight" + QByteArray::number(page) + "=50\r\n");
+        }
+        file.close();
+        fMain = createProgramWindows();
+        fMain->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fMain.get()));
+    }
+
+    void send(const QString& text) {
+        fMain->Memo1->setPlainText(text);
+        fMain->btn_Send->click();
+    }
+
+    std::unique_ptr<TfMain> fMain;
+    QStringList boxes;
+
+private:
+    ScopedMessageBoxPresenter presenter_{[this](const MessageBoxRequest& box) {
+        boxes << box.text;
+        return MessageBoxAnswer::Ok;
+    }};
+    TemporaryDirectory directory_;
+    QString previous_;
+};
+
+} // namespace
+
+TEST_F(WaylandAppTest, OnSwaySendTypesThePreviewAndEnterIntoANativeWindow) {
+    WaylandChatTarget chat(*home, "Schnapsen - Chat", TargetPlatform::Native);
+    start(*home);
+    send(QStringLiteral("Grüß Gott, 5 € für dich! ‰ ñ"));
+    EXPECT_EQ(chat.waitForText("Grüß Gott, 5 € für dich! ‰ ñ\n"), "Grüß Gott, 5 € für dich! ‰ ñ\n");
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('|').toStdString();
+}
+
+TEST_F(WaylandAppTest, OnKWinSendTypesThroughTheLayoutAndNamesWhatItHasNoKeyFor) {
+    WaylandSession kwin(Compositor::KWin);
+    WaylandChatTarget chat(kwin, "Schnapsen - Chat", TargetPlatform::XWayland);
+    start(kwin);
+    send(QStringLiteral("Grüß Gott, 5 € für dich! ‰ ñ"));
+    EXPECT_EQ(chat.waitForText("Grüß Gott, 5 € für dich!  \n"), "Grüß Gott, 5 € für dich!  \n");
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0], QStringLiteral("Diese Zeichen kann die Tastaturbelegung nicht schreiben, "
+                                       "sie wurden nicht gesendet: ‰ ñ"));
+}
+
+TEST_F(WaylandAppTest, AKdeSessionWithoutTheDesktopFileIsToldOnce) {
+    // KWin hides its window list from us too: no target can be started and waited for.
+    WaylandSession kwin(Compositor::KWin, true);
+    start(kwin);
+    send(QStringLiteral("Hallo"));
+    ASSERT_EQ(boxes.size(), 2) << boxes.join('|').toStdString();
+    EXPECT_EQ(boxes[0], QStringLiteral("Zielfenster Schnapsen - Chat nicht vorhanden!"));
+    EXPECT_TRUE(boxes[1].startsWith(QStringLiteral("KDE Plasma lässt Quipsender")));
+    EXPECT_TRUE(boxes[1].contains(QStringLiteral("/share/applications/quipsender-kwin.desktop ")));
+    send(QStringLiteral("Hallo"));
+    ASSERT_EQ(boxes.size(), 3);
+    EXPECT_EQ(boxes[2], QStringLiteral("Zielfenster Schnapsen - Chat nicht vorhanden!"));
+}
+
+int main(int argc, char* argv[]) {
+    WaylandSession sway(Compositor::Sway);
+    home = &sway;
+    // The program's own windows are X11 windows, as main() makes them.
+    setenv("DISPLAY", sway.display().c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    setenv("WAYLAND_DISPLAY", sway.socket().c_str(), 1);
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    return result;
+}
