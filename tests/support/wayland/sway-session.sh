@@ -14,8 +14,10 @@ cmd=${1:?start or stop}
 dir=${2:?directory}
 
 start() {
+    # Another test may be making it at the same moment.
     id "$user" >/dev/null 2>&1 ||
-        useradd --system --no-create-home --shell /usr/sbin/nologin "$user"
+        useradd --system --no-create-home --shell /usr/sbin/nologin "$user" 2>/dev/null ||
+        id "$user" >/dev/null
     mkdir -p "$dir"
     dir=$(cd "$dir" && pwd)
     local runtime=$dir/runtime

@@ -21,6 +21,8 @@ int main(int argc, char* argv[]) {
     display = &server;
     setenv("DISPLAY", server.name().c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
+    // Sending must take the X11 backend on this server, also when run inside a Wayland desktop.
+    unsetenv("WAYLAND_DISPLAY");
     int result = 0;
     {
         QApplication app(argc, argv);
