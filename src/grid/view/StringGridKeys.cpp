@@ -44,7 +44,7 @@ bool TStringGrid::event(QEvent* event) {
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {
-    disarmClickEdit();
+    clickEdit_.disarm();
     const KeyInput input = keyInput(*event);
     int key = input.key;
     KeyDown(key, input.shift);
@@ -65,8 +65,8 @@ void TStringGrid::deliverCharacters(const QString& text) {
 void TStringGrid::characterInput(QChar Key) {
     if (options_.testFlag(goEditing) && (Key == QChar(8) || Key.unicode() >= 0x20)) {
         openEditorByUser();
-        if (editorShown_ && editor_ && !editor_->isHidden()) {
-            editor_->receiveCharacter(Key);
+        if (editorVisible() && hosting_.covers()) {
+            InplaceEditor()->receiveCharacter(Key);
         }
         return;
     }
@@ -79,7 +79,7 @@ void TStringGrid::KeyPress(QChar& Key) {
     }
     if (Key == QChar(u'\r') && options_.testFlag(goEditing) &&
         !options_.testFlag(goAlwaysShowEditor)) {
-        if (editorMode_) {
+        if (EditorMode()) {
             HideEditor();
         } else {
             openEditorByUser();
