@@ -316,6 +316,65 @@ TEST_F(Editing, AnEditStaysWithItsTextWhenRowsAreInsertedOrRemovedAbove) {
     EXPECT_EQ(model().Cells(1, 3), "drei");
 }
 
+TEST_F(Editing, RemovingTheEditedRowEndsItsEditAndTheFocusGoesWhereTheUserPutsIt) {
+    grid->setEditMultiline(true);
+    model().setCells(1, 3, "drei");
+    model().setCells(1, 4, "vier");
+    model().setCurrentCell(1, 2);
+    key(Qt::Key_F2);
+    ASSERT_TRUE(editorShows());
+    model().RemoveRow(2);
+    settle();
+    EXPECT_FALSE(editorShows());
+    EXPECT_EQ(model().Cells(1, 2), "drei");
+
+    QTest::mouseClick(other, Qt::LeftButton);
+    EXPECT_TRUE(other->hasFocus()) << "the grid does not hold on to an edit whose row is gone";
+    type(QStringLiteral("abc"));
+    settle();
+    EXPECT_EQ(other->text(), QStringLiteral("abc"));
+    EXPECT_FALSE(editorShows());
+    EXPECT_EQ(model().Cells(1, 2), "drei") << "the row that moved up keeps its text";
+    EXPECT_EQ(events, Events{"before 1,2"}) << "nothing to validate: the cell is gone";
+    EXPECT_TRUE(pressed.isEmpty());
+}
+
+TEST_F(Editing, AfterRowsMovedUnderAnEditTheFocusStillLeavesAndTheEditEndsInItsCell) {
+    grid->setEditMultiline(true);
+    model().setCurrentCell(1, 3);
+    key(Qt::Key_F2);
+    type(QStringLiteral("drei"));
+    model().InsertRow(1);
+    model().InsertRow(4);
+    model().RemoveRow(2);
+    settle();
+    EXPECT_EQ(current(), (GridCell{1, 4}));
+    QTest::mouseClick(other, Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(other->hasFocus());
+    EXPECT_FALSE(editorShows());
+    EXPECT_EQ(model().Cells(1, 4), "drei");
+    EXPECT_EQ(model().Cells(1, 3), "") << "the row inserted at the edited one";
+    EXPECT_EQ(events, (Events{"before 1,3", "validate 1,4", "after 1,4"}));
+}
+
+TEST_F(Editing, AnEditTheProgramEndsIsWrittenAndValidatedAndLeavesTheFocusFree) {
+    grid->setEditMultiline(true);
+    model().setCurrentCell(1, 2);
+    key(Qt::Key_F2);
+    type(QStringLiteral("neu"));
+    grid->endEdit();
+    EXPECT_FALSE(editorShows());
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(model().Cells(1, 2), "neu");
+    EXPECT_EQ(events, (Events{"before 1,2", "validate 1,2", "after 1,2"}));
+    QTest::mouseClick(other, Qt::LeftButton);
+    EXPECT_TRUE(other->hasFocus());
+    key(Qt::Key_Down);
+    settle();
+    EXPECT_EQ(events.size(), 3u) << "the ended edit ends only once";
+}
+
 // Presses on header cells, laid out like the Smileys page: one header row, no fixed column.
 TEST_F(PhraseGridWindow, PressesOnHeaderCellsReportTheirColumnOrRow) {
     std::vector<std::string> presses;
