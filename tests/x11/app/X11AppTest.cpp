@@ -182,3 +182,19 @@ TEST_F(X11UserTest, TypingAfterTheEditedRowWasDeletedGoesWhereTheUserClicked) {
     EXPECT_EQ(grid.model().Cells(0, 1), "Drei");
     EXPECT_EQ(closeAndRead(QStringLiteral("Gitter_1.txt")), pageFile({"Eins", "Drei", "Vier"}));
 }
+
+TEST_F(X11UserTest, ADeadKeyAndALetterOnAClosedCellStartTheEditorWithTheComposedCharacter) {
+    startFramed();
+    TPhraseGrid& grid = *fMain->grd[0];
+    clickAt(cellOnScreen(0, 1));
+    ASSERT_TRUE(waitFor([&] { return grid.isActiveControl() && grid.model().Row() == 1; }));
+    ASSERT_FALSE(grid.EditorMode());
+    user.key("dead_acute");
+    user.key("e");
+    EXPECT_TRUE(waitFor([&] { return grid.InplaceEditor() && grid.InplaceEditor()->isVisible(); }));
+    ASSERT_NE(grid.InplaceEditor(), nullptr);
+    EXPECT_TRUE(waitFor([&] { return grid.InplaceEditor()->Text() == "\xE9"; }))
+        << grid.InplaceEditor()->Text().toStdString();
+    clickAt(cellOnScreen(0, 2));
+    EXPECT_TRUE(waitFor([&] { return grid.model().Cells(0, 1) == "\xE9"; }));
+}

@@ -4,6 +4,7 @@
 #include "support/grid/PhraseGridWindow.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QTextDocument>
 
 #include <string>
@@ -373,6 +374,36 @@ TEST_F(Editing, AnEditTheProgramEndsIsWrittenAndValidatedAndLeavesTheFocusFree) 
     key(Qt::Key_Down);
     settle();
     EXPECT_EQ(events.size(), 3u) << "the ended edit ends only once";
+}
+
+TEST_F(Editing, ACharacterComposedOnAClosedCellStartsTheEditorWithIt) {
+    grid->setEditMultiline(true);
+    QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImCursorRectangle);
+    QApplication::sendEvent(grid, &query);
+    EXPECT_TRUE(query.value(Qt::ImEnabled).toBool()) << "the grid takes part in composing";
+    EXPECT_EQ(query.value(Qt::ImCursorRectangle).toRect(), grid->CellRect(1, 1));
+
+    QInputMethodEvent composing(QStringLiteral("\u00B4"), {});
+    QApplication::sendEvent(grid, &composing);
+    EXPECT_FALSE(editorShows()) << "nothing is typed while the character is being composed";
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("\u00E9"));
+    QApplication::sendEvent(grid, &committed);
+    ASSERT_TRUE(editorShows());
+    EXPECT_EQ(editor()->Text(), "\xE9");
+    EXPECT_EQ(pressed, QStringLiteral("\u00E9"));
+    click(2, 3);
+    settle();
+    EXPECT_EQ(model().Cells(1, 1), "\xE9");
+
+    // On a cell that cannot be edited it is the grid's key press.
+    model().EditCell(2, 3, false);
+    pressed.clear();
+    QInputMethodEvent umlaut;
+    umlaut.setCommitString(QStringLiteral("\u00FC"));
+    QApplication::sendEvent(grid, &umlaut);
+    EXPECT_FALSE(editorShows());
+    EXPECT_EQ(pressed, QStringLiteral("\u00FC"));
 }
 
 // Presses on header cells, laid out like the Smileys page: one header row, no fixed column.
