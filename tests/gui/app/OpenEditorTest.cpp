@@ -70,6 +70,25 @@ TEST_F(OpenEditorTest, DeletingTheEditedRowLeavesTheFocusToTheUser) {
     EXPECT_EQ(readFile(QStringLiteral("Gitter_1.txt")), pageFile({"p1 r0", "p1 r2"}));
 }
 
+TEST_F(OpenEditorTest, RowsInsertedAndDeletedAboveTheEditedOneCarryItsEditAlong) {
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, grid().CellRect(0, 2).center());
+    QTest::keyClick(&grid(), Qt::Key_F2);
+    type(QStringLiteral("neu"));
+    // A right press records the row without moving the current cell.
+    QTest::mouseClick(grid().viewport(), Qt::RightButton, {}, grid().CellRect(0, 0).center());
+    fMain->Zeileeinfgen1->trigger();
+    ASSERT_TRUE(grid().InplaceEditor()->isVisible());
+    EXPECT_EQ(grid().InplaceEditor()->BoundCell(), (GridCell{0, 3}));
+    fMain->ak1->trigger();
+    fMain->ak1->trigger();
+    ASSERT_TRUE(grid().InplaceEditor()->isVisible());
+    EXPECT_EQ(grid().InplaceEditor()->BoundCell(), (GridCell{0, 1}));
+    EXPECT_EQ(grid().InplaceEditor()->Text(), "neu");
+    typeIntoPreview(QStringLiteral("abc"));
+    ASSERT_TRUE(close());
+    EXPECT_EQ(readFile(QStringLiteral("Gitter_1.txt")), pageFile({"p1 r1", "neu"}));
+}
+
 TEST_F(OpenEditorTest, SaveWritesTheOpenEditorAndLeavesTheFocusToTheUser) {
     editRow1();
     type(QStringLiteral("neu"));
