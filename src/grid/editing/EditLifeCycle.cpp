@@ -173,6 +173,24 @@ void EditLifeCycle::takeFocusBack() {
     grid_.focusGrid();
 }
 
+void EditLifeCycle::endEdit() {
+    if (!grid_.EditorMode()) {
+        return;
+    }
+    const TNewInplaceEdit* editor = this->editor();
+    const GridCell cell = editor ? editor->BoundCell() : GridCell{};
+    const bool open = editor && editor->EditInProgress() && isCell(cell);
+    grid_.HideEditor();
+    if (open) {
+        leaveEdit(cell);
+    }
+}
+
+void EditLifeCycle::cellGone() {
+    // The leave-edit of no cell: the edit is over, and the grid no longer keeps the focus.
+    leaveEdit(GridCell{});
+}
+
 bool EditLifeCycle::focusLeaving() {
     TNewInplaceEdit* editor = this->editor();
     if (editor && grid_.EditorMode()) {

@@ -47,6 +47,13 @@ public:
     void postEnterEdit(GridCell cell);
     void postCancelEdit(GridCell cell);
 
+    // The program ends the open edit: the editor closes, writing its text into its cell,
+    // and the edit ends there at once, validated as when the focus leaves.
+    void endEdit();
+    // The edited cell is gone (its row was removed): the edit ends with nothing to validate,
+    // since another cell's text is in its place now.
+    void cellGone();
+
     // The focus is leaving the grid: an open edit ends at once. True when the grid keeps the
     // focus (the edit was rejected, or one began and has not ended); the base grid's exit
     // handling must not run then.

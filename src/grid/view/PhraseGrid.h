@@ -75,6 +75,10 @@ public:
     void setAfterLastCellTab(T_lastcell last) { afterLastCellTab_ = last; }
     // The edit events OnBeforeEdit, OnValidateEdit, OnAfterEdit and OnCancelEdit come from
     // EditEvents.
+    // Ends the open edit as the program: the editor closes, writing its text into its cell,
+    // and the edit is validated at once (a save, a reload and the end of the program need
+    // what is being typed in its cell, and the focus free).
+    void endEdit() { editCycle_.endEdit(); }
     // A left press on a column header (a fixed-row cell) or a row header (a fixed-column
     // cell; also beside a row, right of the last column).
     TColEvent OnFixedColClick;
@@ -125,6 +129,8 @@ protected:
     void gridLoaded() override;
     // The cell's effective alignment, font and normal colours, and EditMultiline.
     InplaceEditorSetup editorSetup(GridCell cell) override;
+    // Unbinding the editor because its cell is gone ends its edit.
+    void setEditorCell(GridCell cell) override;
 
 private:
     void adjustLastCol();

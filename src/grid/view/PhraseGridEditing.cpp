@@ -43,6 +43,13 @@ void TPhraseGrid::DoEnter() {
     editCycle_.focusEntered();
 }
 
+void TPhraseGrid::setEditorCell(GridCell cell) {
+    TStringGrid::setEditorCell(cell);
+    if (cell == GridCell{}) {
+        editCycle_.cellGone();
+    }
+}
+
 void TPhraseGrid::gridLoaded() {
     editCycle_.loaded();
 }

@@ -24,6 +24,9 @@ void TStringGrid::initialize() {
     model_->setObserver(this);
     model_->setEditorLink(this);
     setFocusPolicy(Qt::StrongFocus);
+    // Without it a dead key would be lost on a closed cell: the letter after it would open
+    // the editor alone.
+    setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button pressed reach MouseMove too (hints follow the mouse).
     viewport()->setMouseTracking(true);

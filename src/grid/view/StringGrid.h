@@ -42,7 +42,8 @@ using TDrawCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, c
 // Keys: keyPressEvent calls KeyDown(key, shift) and then, for each character the key types,
 // characterInput(character). A key that is no grid key and types nothing goes on to the
 // parent. Qt's Backtab arrives as Tab with ssShift. With goTabs the grid takes Tab and
-// Shift+Tab instead of moving the focus.
+// Shift+Tab instead of moving the focus. The grid takes part in input-method composition:
+// what a composition commits (é from a dead key and e) goes to characterInput too.
 //
 // The in-place editor (see the editor section) is created on first use by CreateEditor(),
 // shown over the current cell while the editor mode is on and CanEditShow() agrees, kept
@@ -251,6 +252,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Composed input (a dead key and a letter, an input method): the characters it commits
+    // are typed as the characters of a key are.
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -5,6 +5,7 @@
 
 #include "grid/editing/InplaceEdit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -54,6 +55,27 @@ void TStringGrid::keyPressEvent(QKeyEvent* event) {
     const bool gridKey =
         isNavigationKey(input.key) || (input.key == Qt::Key_Tab && options_.testFlag(goTabs));
     event->setAccepted(key == 0 || gridKey || !input.characters.isEmpty());
+}
+
+void TStringGrid::inputMethodEvent(QInputMethodEvent* event) {
+    // The text being composed shows nowhere until it is committed: the editor it would go
+    // into opens only with the first committed character.
+    if (!event->commitString().isEmpty()) {
+        clickEdit_.disarm();
+        deliverCharacters(event->commitString());
+    }
+    event->accept();
+}
+
+QVariant TStringGrid::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImCursorRectangle) {
+        // Where typing goes: the current cell.
+        const QRect cell = CellRect(model_->Col(), model_->Row());
+        if (!cell.isEmpty()) {
+            return cell.translated(viewport()->pos());
+        }
+    }
+    return QAbstractScrollArea::inputMethodQuery(query);
 }
 
 void TStringGrid::deliverCharacters(const QString& text) {
