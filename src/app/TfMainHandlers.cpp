@@ -73,6 +73,10 @@ void TfMain::Speichern1Click() {
 }
 
 void TfMain::Laden1Click() {
+    // An open editor would later write what it holds into the reloaded page: its text goes
+    // into its own cell first, which the file then replaces (or which keeps it when the
+    // file cannot be read).
+    closeEditors();
     for (int page = 0; page < kPageCount; ++page) {
         LoadFromFile(grd[page]->model(), phraseFileName(page));
         unloaded_[page].reset();

@@ -20,11 +20,10 @@ void TfMain::FormClose() {
 }
 
 void TfMain::closeEditors() {
-    // An editor writes its cell only when it closes: what is being typed is saved too.
+    // An editor writes its cell only when it closes: what is being typed is saved too. The
+    // edit ends with it, so that the grid no longer holds on to the focus.
     for (TPhraseGrid* grid : grd) {
-        if (grid->EditorMode()) {
-            grid->HideEditor();
-        }
+        grid->endEdit();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "grid/view/CellTextDrawing.h"
 
+#include "grid/mapping/AlignmentMapping.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
@@ -32,17 +34,6 @@ QString elided(const QFontMetrics& metrics, const QString& text, const QRect& re
 }
 
 } // namespace
-
-Qt::Alignment horizontalAlignment(TMyAlign alignment) {
-    switch (alignment) {
-    case TMyAlign::alRight:
-        return Qt::AlignRight;
-    case TMyAlign::alCenter:
-        return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
-    }
-}
 
 void drawCellText(QPainter& painter, const QRect& rect, const QString& text, TMyAlign alignment,
                   T_Wordwrap wordwrap) {

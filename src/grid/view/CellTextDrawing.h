@@ -2,14 +2,9 @@
 
 #include "grid/model/GridTypes.h"
 
-#include <Qt>
-
 class QPainter;
 class QRect;
 class QString;
-
-// Qt's horizontal alignment of a stored alignment; a value no alignment names is left.
-Qt::Alignment horizontalAlignment(TMyAlign alignment);
 
 // Draws a cell text into rect with the painter's font and pen, as the platform's text
 // drawing does for a grid cell: from the top, aligned across, each line break (CR LF, CR or

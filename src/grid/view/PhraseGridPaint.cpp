@@ -2,9 +2,9 @@
 // virtual function of its own.
 #include "grid/view/PhraseGrid.h"
 
+#include "grid/mapping/ColorMapping.h"
+#include "grid/mapping/FontMapping.h"
 #include "grid/view/CellTextDrawing.h"
-#include "grid/view/ColorMapping.h"
-#include "grid/view/FontMapping.h"
 #include "runtime/Cp1252.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 // What a user sees of the cells: where the text goes, how it wraps or is cut, the colours of
 // selected cells, and what a handler of OnDrawCell is handed.
-#include "grid/view/FontMapping.h"
+#include "grid/mapping/FontMapping.h"
 #include "runtime/Cp1252.h"
 #include "support/grid/PhraseGridWindow.h"
 
