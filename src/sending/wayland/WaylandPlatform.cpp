@@ -55,16 +55,20 @@ public:
     }
 
     WindowHandle findWindowByCaption(std::string_view caption) override {
-        for (const WaylandWindow& w : topFirst(backend_->windows())) {
-            if (captionEquals(utf8ToCp1252(w.title), caption)) {
-                return toHandle(w.id);
+        return guarded(kNullWindow, [&] {
+            for (const WaylandWindow& w : currentWindows()) {
+                if (captionEquals(utf8ToCp1252(w.title), caption)) {
+                    return toHandle(w.id);
+                }
             }
-        }
-        return kNullWindow;
+            return kNullWindow;
+        });
     }
 
     void forEachTopLevelWindow(const std::function<bool(WindowHandle)>& visit) override {
-        for (const WaylandWindow& w : topFirst(backend_->windows())) {
+        const std::vector<WaylandWindow> windows =
+            guarded(std::vector<WaylandWindow>{}, [&] { return currentWindows(); });
+        for (const WaylandWindow& w : windows) {
             if (!visit(toHandle(w.id))) {
                 return;
             }
@@ -72,31 +76,98 @@ public:
     }
 
     std::string windowCaption(WindowHandle window) override {
-        const auto w = find(window);
-        return w ? utf8ToCp1252(w->title) : std::string();
+        return guarded(std::string(), [&] {
+            const auto w = find(window);
+            return w ? utf8ToCp1252(w->title) : std::string();
+        });
     }
 
     void sendSystemCommand(WindowHandle window, SystemCommand command) override {
         if (window == kNullWindow) {
             return;
         }
-        if (command == SystemCommand::Hotkey) {
-            backend_->activate(toId(window));
-        } else if (command == SystemCommand::Restore) {
-            backend_->restore(toId(window));
-        }
+        guarded(false, [&] {
+            if (command == SystemCommand::Hotkey) {
+                backend_->activate(toId(window));
+            } else if (command == SystemCommand::Restore) {
+                backend_->restore(toId(window));
+            }
+            return true;
+        });
     }
 
     bool bringToForeground(WindowHandle window) override {
-        const auto w = find(window);
-        if (!w) {
-            return false;
-        }
-        return w->active || backend_->activate(w->id);
+        return guarded(false, [&] {
+            const auto w = find(window);
+            return w && (w->active || backend_->activate(w->id));
+        });
     }
 
     void injectKeyEvent(std::uint8_t code, KeyDirection direction, KeySource source) override {
-        const bool down = direction == KeyDirection::Down;
+        guarded(false, [&] {
+            inject(code, direction == KeyDirection::Down, source);
+            return true;
+        });
+    }
+
+    std::uint16_t layoutKey(unsigned char character) override {
+        const bool typeable = guarded(false, [&] {
+            if (!prepared_) {
+                prepareText(kNullWindow, {});
+            }
+            return backend_->canType(cp1252ToUnicode(character));
+        });
+        if (typeable) {
+            return typedCharacterCode(character);
+        }
+        if (untyped_.find(static_cast<char>(character)) == std::string::npos) {
+            untyped_ += static_cast<char>(character);
+        }
+        return kNoKey;
+    }
+
+    bool capsLockOn() override {
+        return guarded(false, [&] { return backend_->capsLockOn(); });
+    }
+
+    void keystrokePause(std::chrono::microseconds duration) override {
+        std::this_thread::sleep_for(std::max(duration, backend_->characterPause()));
+    }
+
+    std::string takeUntypedCharacters() override { return std::exchange(untyped_, {}); }
+
+    // Every character of a send before its first key, so that one keymap holds them all.
+    // Without them (an empty text), every character cp1252 has is made ready.
+    void prepareText(WindowHandle window, std::string_view characters) {
+        static_cast<void>(window);
+        std::u32string text;
+        for (const char c : characters) {
+            text += cp1252ToUnicode(static_cast<unsigned char>(c));
+        }
+        prepared_ = true;
+        guarded(false, [&] {
+            backend_->prepare(text.empty() ? everyCp1252Character() : text);
+            return true;
+        });
+    }
+
+private:
+    // A compositor gone (crashed, the session ended) must not end the program: from then on
+    // every call does nothing, no window is there, and typing stops as on a lost focus.
+    template <typename Result, typename Call>
+    Result guarded(Result fallback, Call&& call) {
+        if (lost_) {
+            return fallback;
+        }
+        try {
+            return call();
+        } catch (const std::runtime_error&) {
+            lost_ = true;
+            return fallback;
+        }
+    }
+
+    void inject(std::uint8_t code, bool down, KeySource source) {
         if (source == KeySource::TypedCharacter) {
             if (down) {
                 backend_->typeCharacter(cp1252ToUnicode(characterOfTypedCode(code)));
@@ -120,40 +191,13 @@ public:
         }
     }
 
-    std::uint16_t layoutKey(unsigned char character) override {
-        if (!prepared_) {
-            prepareText(kNullWindow, {});
-        }
-        if (backend_->canType(cp1252ToUnicode(character))) {
-            return typedCharacterCode(character);
-        }
-        if (untyped_.find(static_cast<char>(character)) == std::string::npos) {
-            untyped_ += static_cast<char>(character);
-        }
-        return kNoKey;
+    // For a lookup: a roundtrip first, so that every window the compositor opened or closed
+    // before now is known (a window closed between a send's lookups gets nothing).
+    std::vector<WaylandWindow> currentWindows() {
+        connection_->roundtrip();
+        return topFirst(backend_->windows());
     }
 
-    bool capsLockOn() override { return backend_->capsLockOn(); }
-
-    void keystrokePause(std::chrono::microseconds duration) override {
-        std::this_thread::sleep_for(std::max(duration, backend_->characterPause()));
-    }
-
-    std::string takeUntypedCharacters() override { return std::exchange(untyped_, {}); }
-
-    // Every character of a send before its first key, so that one keymap holds them all.
-    // Without them (an empty text), every character cp1252 has is made ready.
-    void prepareText(WindowHandle window, std::string_view characters) {
-        static_cast<void>(window);
-        std::u32string text;
-        for (const char c : characters) {
-            text += cp1252ToUnicode(static_cast<unsigned char>(c));
-        }
-        backend_->prepare(text.empty() ? everyCp1252Character() : text);
-        prepared_ = true;
-    }
-
-private:
     std::optional<WaylandWindow> find(WindowHandle window) {
         if (window == kNullWindow) {
             return std::nullopt;
@@ -170,6 +214,7 @@ private:
     std::unique_ptr<WaylandSeat> seat_;
     std::unique_ptr<WaylandBackend> backend_;
     bool prepared_ = false;
+    bool lost_ = false;
     std::string untyped_;
 };
 

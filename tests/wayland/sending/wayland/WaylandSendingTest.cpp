@@ -112,3 +112,23 @@ TEST_F(WaylandSendingTest, ATargetClosedBetweenTheLookupsGetsNothing) {
         EXPECT_EQ(target(i).text(), before[i]) << target(i).caption();
     }
 }
+
+TEST_F(WaylandSendingTest, ACompositorThatGoesAwayMidSendEndsTheSendNotTheProgram) {
+    auto session = std::make_unique<WaylandSession>(kCompositor);
+    WaylandChatTarget chat(*session, "Chat Kurz", TargetPlatform::Native);
+    auto inner = createWaylandPlatform(kCompositor == Compositor::KWin ? WaylandDesktop::KWin
+                                                                       : WaylandDesktop::Wlroots,
+                                       session->socket());
+    ASSERT_NE(inner, nullptr);
+    ForwardingPlatform platform(*inner);
+    int restores = 0;
+    platform.onRestore = [&] {
+        // After the second lookup, before the first key.
+        if (++restores == 2) {
+            session.reset();
+        }
+    };
+    EXPECT_EQ(SendPreviewText(platform, "Chat Kurz", "weg", false), SendResult::FocusLost);
+    // And afterwards no window is there.
+    EXPECT_EQ(SendPreviewText(platform, "Chat Kurz", "weg", false), SendResult::TargetMissing);
+}
