@@ -18,6 +18,13 @@ struct WaylandWindow {
 
 enum class HeldModifier { Shift, Ctrl, Alt };
 
+// How long activation takes at most before the window counts as not reached.
+inline constexpr std::chrono::milliseconds kActivationTimeout{1000};
+// After the compositor says a window is active, XWayland still has to give the X window the
+// focus: keys sent at once went to the window that had it before (Ctrl+A into Chromium
+// under XWayland was lost now and then).
+inline constexpr std::chrono::milliseconds kActivationSettle{100};
+
 // What a send needs from a Wayland compositor: its window list, activation and keys.
 class WaylandBackend {
 public:
@@ -25,7 +32,8 @@ public:
 
     // Every toplevel (XWayland ones included), from the events received so far.
     virtual std::vector<WaylandWindow> windows() = 0;
-    // Unminimises and activates the window; true once the compositor says it is active.
+    // Unminimises and activates the window; true once the compositor says it is active, and
+    // when the focus moved, kActivationSettle later.
     virtual bool activate(std::uint32_t id) = 0;
     virtual void restore(std::uint32_t id) = 0;
     // Sends what is queued and reads what the compositor has sent, without waiting.

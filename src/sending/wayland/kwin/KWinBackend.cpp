@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds kActivationTimeout{1000};
 constexpr std::uint32_t kLeftShift = 42, kLeftCtrl = 29, kLeftAlt = 56;
 
 } // namespace
@@ -25,7 +24,14 @@ std::vector<WaylandWindow> KWinBackend::windows() {
 }
 
 bool KWinBackend::activate(std::uint32_t id) {
-    return windows_.activate(id, kActivationTimeout);
+    if (windows_.isActive(id)) {
+        return true;
+    }
+    if (!windows_.activate(id, kActivationTimeout)) {
+        return false;
+    }
+    connection_.dispatchFor(kActivationSettle);
+    return windows_.isActive(id);
 }
 
 void KWinBackend::sync() {

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds kActivationTimeout{1000};
 constexpr std::chrono::seconds kKeyboardAnnouncementTimeout{2};
 
 } // namespace
@@ -23,7 +22,14 @@ std::vector<WaylandWindow> WlrootsBackend::windows() {
 }
 
 bool WlrootsBackend::activate(std::uint32_t id) {
-    return toplevels_.activate(id, seat_.raw(), kActivationTimeout);
+    if (toplevels_.isActive(id)) {
+        return true;
+    }
+    if (!toplevels_.activate(id, seat_.raw(), kActivationTimeout)) {
+        return false;
+    }
+    connection_.dispatchFor(kActivationSettle);
+    return toplevels_.isActive(id);
 }
 
 void WlrootsBackend::sync() {

@@ -27,24 +27,28 @@ std::string without(std::string text, const std::string& characters) {
 } // namespace
 
 // Declared first: gtest runs a suite's cases in order, and only the first send meets a seat
-// that had no keyboard before ours, whose first keys clients do not see.
-TEST_F(WaylandSendingTest, TheFirstSendArrivesWholeWithItsEnter) {
-    ASSERT_EQ(SendPreviewText(*platform_, "Chat Nativ", "Erster", true), SendResult::Sent);
-    EXPECT_EQ(target(0).waitForText("Erster\n"), "Erster\n");
+// that had no keyboard before ours (sway here). Clients make their keyboard only when the
+// seat announces one, so keys sent at once would be lost: the send waits for that.
+TEST_F(WaylandSendingTest, TheFirstSendOfANewKeyboardArrivesWholeWithItsEnter) {
+    // Shown last, so it has the focus already and the send types at once.
+    WaylandChatTarget first(*session_, "Chat Erster", TargetPlatform::XWayland);
+    ASSERT_EQ(platform_, nullptr) << "not the first case";
+    ASSERT_EQ(SendPreviewText(platform(), "Chat Erster", "Erster", true), SendResult::Sent);
+    EXPECT_EQ(first.waitForText("Erster\n"), "Erster\n");
 }
 
 TEST_F(WaylandSendingTest, FindsTheTargetByExactCaptionAndByCaptionPrefix) {
     const std::string before = target(1).text();
-    ASSERT_EQ(SendPreviewText(*platform_, "Chat XWayland", "genau ", false), SendResult::Sent);
+    ASSERT_EQ(SendPreviewText(platform(), "Chat XWayland", "genau ", false), SendResult::Sent);
     EXPECT_EQ(target(1).waitForText(before + "genau "), before + "genau ");
     // A prefix in other letter case finds the XWayland window, not the native one.
     const std::string native = target(0).text();
-    ASSERT_EQ(SendPreviewText(*platform_, "chat xw", "Anfang", false), SendResult::Sent);
+    ASSERT_EQ(SendPreviewText(platform(), "chat xw", "Anfang", false), SendResult::Sent);
     EXPECT_EQ(target(1).waitForText(before + "genau Anfang"), before + "genau Anfang");
     EXPECT_EQ(target(0).text(), native);
     // And one in Chromium under XWayland.
     const std::string page = target(3).text();
-    ASSERT_EQ(SendPreviewText(*platform_, "SEITE X", "x11", false), SendResult::Sent);
+    ASSERT_EQ(SendPreviewText(platform(), "SEITE X", "x11", false), SendResult::Sent);
     EXPECT_EQ(target(3).waitForText(page + "x11"), page + "x11");
 }
 
@@ -55,13 +59,13 @@ TEST_F(WaylandSendingTest, EveryPrintableCp1252CharacterArrivesInEveryTarget) {
     for (std::size_t i = 0; i < targets_.size(); ++i) {
         SCOPED_TRACE(target(i).caption());
         const std::string before = target(i).text();
-        const WindowHandle window = FindTargetWindow(*platform_, target(i).caption());
+        const WindowHandle window = FindTargetWindow(platform(), target(i).caption());
         ASSERT_NE(window, kNullWindow);
-        ASSERT_EQ(TypeText(*platform_, text, window), SendOutcome::Completed);
+        ASSERT_EQ(TypeText(platform(), text, window), SendOutcome::Completed);
         const std::string expected = before + asShownBy(i, cp1252ToUtf8(typeable));
         EXPECT_EQ(target(i).waitForText(expected), expected);
         // What could not be typed is told, each character once; nothing else is lost.
-        EXPECT_EQ(platform_->takeUntypedCharacters(),
+        EXPECT_EQ(platform().takeUntypedCharacters(),
                   kCompositor == Compositor::KWin ? kNotOnGermanLayout : "");
     }
 }
@@ -70,7 +74,7 @@ TEST_F(WaylandSendingTest, AutoEnterTypesAnEnterIntoEveryTarget) {
     for (std::size_t i = 0; i < targets_.size(); ++i) {
         SCOPED_TRACE(target(i).caption());
         const std::string before = target(i).text();
-        ASSERT_EQ(SendPreviewText(*platform_, target(i).caption(), "Zeile", true),
+        ASSERT_EQ(SendPreviewText(platform(), target(i).caption(), "Zeile", true),
                   SendResult::Sent);
         EXPECT_EQ(target(i).waitForText(before + "Zeile\n"), before + "Zeile\n");
     }
@@ -81,9 +85,9 @@ TEST_F(WaylandSendingTest, ModifiersHeldByTheSequenceReachTheTarget) {
     // reaching the target, "a" would be typed.
     for (std::size_t i = 0; i < targets_.size(); ++i) {
         SCOPED_TRACE(target(i).caption());
-        const WindowHandle window = FindTargetWindow(*platform_, target(i).caption());
+        const WindowHandle window = FindTargetWindow(platform(), target(i).caption());
         ASSERT_NE(window, kNullWindow);
-        ASSERT_EQ(SendKeySequence(*platform_, "{CTRLDOWN}a{CTRLUP}neu", window),
+        ASSERT_EQ(SendKeySequence(platform(), "{CTRLDOWN}a{CTRLUP}neu", window),
                   SendOutcome::Completed);
         EXPECT_EQ(target(i).waitForText("neu"), "neu");
     }
@@ -96,16 +100,16 @@ TEST_F(WaylandSendingTest, ATargetClosedBetweenTheLookupsGetsNothing) {
     for (const auto& t : targets_) {
         before.push_back(t->text());
     }
-    ForwardingPlatform platform(*platform_);
+    ForwardingPlatform forwarding(platform());
     bool closed = false;
-    platform.onRestore = [&] {
+    forwarding.onRestore = [&] {
         if (!closed) {
             closed = true;
             leaving.close();
             ASSERT_TRUE(windows.waitFor("Chat Weg", false));
         }
     };
-    EXPECT_EQ(SendPreviewText(platform, "Chat Weg", "verloren", true), SendResult::TargetMissing);
+    EXPECT_EQ(SendPreviewText(forwarding, "Chat Weg", "verloren", true), SendResult::TargetMissing);
     EXPECT_TRUE(closed);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     for (std::size_t i = 0; i < targets_.size(); ++i) {
@@ -120,15 +124,15 @@ TEST_F(WaylandSendingTest, ACompositorThatGoesAwayMidSendEndsTheSendNotTheProgra
                                                                        : WaylandDesktop::Wlroots,
                                        session->socket());
     ASSERT_NE(inner, nullptr);
-    ForwardingPlatform platform(*inner);
+    ForwardingPlatform forwarding(*inner);
     int restores = 0;
-    platform.onRestore = [&] {
+    forwarding.onRestore = [&] {
         // After the second lookup, before the first key.
         if (++restores == 2) {
             session.reset();
         }
     };
-    EXPECT_EQ(SendPreviewText(platform, "Chat Kurz", "weg", false), SendResult::FocusLost);
+    EXPECT_EQ(SendPreviewText(forwarding, "Chat Kurz", "weg", false), SendResult::FocusLost);
     // And afterwards no window is there.
-    EXPECT_EQ(SendPreviewText(platform, "Chat Kurz", "weg", false), SendResult::TargetMissing);
+    EXPECT_EQ(SendPreviewText(forwarding, "Chat Kurz", "weg", false), SendResult::TargetMissing);
 }
