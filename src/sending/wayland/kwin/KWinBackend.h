@@ -23,7 +23,8 @@ public:
     // Unpaced, KWin lost whole texts and cut clients off.
     static constexpr std::chrono::microseconds kCharacterPause{1000};
     // Qt targets put composed characters out of place when keys came faster than about one
-    // per 10 ms (Chromium took 1 ms): a text that needs dead keys goes at this pace.
+    // per 10 ms (Chromium took 1 ms): a text that needs dead keys goes at this pace. A Qt
+    // target starved of processor time still misplaces characters now and then.
     static constexpr std::chrono::microseconds kComposedTextPause{10000};
 
     // Throws std::runtime_error when KWin does not let us have its window list and fake
