@@ -103,25 +103,41 @@ void TfMain::FormCreate() {
             fromCp1252(settings.readString(section, SettingsKeys::tabSheetName(page)));
     }
     setWindowFontName(*this, fromCp1252(settings.readString(section, SettingsKeys::kFontname)));
-    if (const auto size = readNumber(SettingsKeys::kFontSize)) {
-        setWindowFontSize(*this, *size);
+    // Only the options dialog writes the size: until it has, the design size stands.
+    if (settings.contains(section, SettingsKeys::kFontSize)) {
+        if (const auto size = readNumber(SettingsKeys::kFontSize)) {
+            setWindowFontSize(*this, *size);
+        }
     }
 
-    QRect outer = outerGeometry(*this);
+    const QRect outer = outerGeometry(*this);
     const auto left = readNumber(SettingsKeys::kPosTop);
     const auto top = readNumber(SettingsKeys::kPosLeft);
     const auto width = readNumber(SettingsKeys::kWidth);
     const auto height = readNumber(SettingsKeys::kHeight);
     if (left || top || width || height) {
-        outer = QRect(left.value_or(outer.left()), top.value_or(outer.top()),
-                      width.value_or(outer.width()), height.value_or(outer.height()));
-        setOuterGeometry(*this, liesOnAnyScreen(outer) ? outer : movedOntoPrimaryScreen(outer));
+        // Values the user cannot undo (a caption bar off every screen, a window larger
+        // than the screen) would come back at every start: they are kept reachable.
+        setOuterGeometry(
+            *this, placedOnScreens(left.value_or(outer.left()), top.value_or(outer.top()),
+                                   width.value_or(outer.width()), height.value_or(outer.height())));
     }
 
     for (int page = 0; page < kPageCount; ++page) {
-        if (const auto rowHeight = readNumber(SettingsKeys::gridHeight(page))) {
-            grd[page]->model().setDefaultRowHeight(*rowHeight);
+        const QByteArray key = SettingsKeys::gridHeight(page);
+        const auto rowHeight = readNumber(key);
+        if (!rowHeight) {
+            continue;
         }
+        // Rows without height could never be seen again, and close would store them so.
+        if (*rowHeight < 1) {
+            errors.add(QuipError::format(Messages::kInvalidValue,
+                                         fromCp1252(settings.readString(section, key)),
+                                         QString::fromLatin1(key))
+                           .message());
+            continue;
+        }
+        grd[page]->model().setDefaultRowHeight(*rowHeight);
     }
     firstExecution_ = settings.readBool(section, SettingsKeys::kFirstExecution,
                                         SettingsKeys::kFirstExecutionDefault);
