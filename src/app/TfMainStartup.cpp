@@ -6,7 +6,6 @@
 #include "app/PhraseFiles.h"
 #include "app/WindowGeometry.h"
 #include "dialogs/TfOptionen.h"
-#include "grid/text/GridText.h"
 #include "grid/text/GridTextFile.h"
 #include "grid/view/PhraseGrid.h"
 #include "runtime/Cp1252.h"
@@ -16,11 +15,12 @@
 #include "runtime/Messages.h"
 #include "runtime/ProfileFile.h"
 #include "runtime/QuipError.h"
+#include "runtime/SaveLeftovers.h"
 #include "runtime/SettingsKeys.h"
 #include "runtime/SettingsPath.h"
 #include "widgets/MainWindowFont.h"
 
-#include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 #include <QTabWidget>
@@ -38,15 +38,15 @@ public:
             step();
             return true;
         } catch (const QuipError& error) {
-            messages_ << errorReportText(error.message());
+            messages_ << error.message();
             return false;
         }
     }
-    void add(const QString& message) { messages_ << errorReportText(message); }
+    void add(const QString& message) { messages_ << message; }
 
     void report() const {
         if (!messages_.isEmpty()) {
-            showErrorReport(messages_.join(QLatin1Char('\n')));
+            showErrorReport(messages_);
         }
     }
 
@@ -54,27 +54,24 @@ private:
     QStringList messages_;
 };
 
-QByteArray pageText(const TPhraseGrid& grid) {
-    return ExportText(grid.model(), kGridTextSeparator, kWholeGridText)->data();
-}
-
 } // namespace
 
 void TfMain::FormCreate() {
     StartupErrors errors;
     setWindowTitle(QStringLiteral("Quipsender [ Version: " QUIP_VERSION_STRING " ]"));
 
+    settingsPath_ = ::settingsPath();
+    removeSaveLeftovers(QDir::currentPath(), ownFileNames(QFileInfo(settingsPath_).fileName()));
     for (int page = 0; page < kPageCount; ++page) {
-        const QString name = phraseFileName(page);
-        const bool loaded = errors.attempt([&] { LoadFromFile(grd[page]->model(), name); });
-        // A file that is there but unreadable must survive the next close.
-        if (!loaded && QFileInfo::exists(name)) {
-            unloaded_[page] = std::make_unique<QByteArray>(pageText(*grd[page]));
-        }
+        phraseFiles_[page].revision = grd[page]->model().textRevision();
+        errors.attempt([&] {
+            if (loadPhraseFile(page) == FileLoad::UpToNul) {
+                errors.add(readUpToNulNotice(page));
+            }
+        });
     }
     applyColumnWidthRule();
     PageControl1->setCurrentIndex(0);
-    settingsPath_ = ::settingsPath();
 
     if (!QFileInfo::exists(settingsPath_)) {
         // A first start: the design values stay, and the first-run question comes.
@@ -148,8 +145,27 @@ void TfMain::FormCreate() {
     errors.report();
 }
 
-bool TfMain::keepsUnloadedFile(int page) const {
-    return unloaded_[page] != nullptr && *unloaded_[page] == pageText(*grd[page]);
+FileLoad TfMain::loadPhraseFile(int page) {
+    const QString name = phraseFileName(page);
+    PhraseFile& file = phraseFiles_[page];
+    PhraseGridModel& model = grd[page]->model();
+    try {
+        const FileLoad load = LoadFromFile(model, name);
+        file = {load == FileLoad::UpToNul, model.textRevision()};
+        return load;
+    } catch (const QuipError&) {
+        // A file that is there but unreadable must survive the next close; the page keeps
+        // what it held, changed or not.
+        if (QFileInfo::exists(name)) {
+            file.incomplete = true;
+        }
+        throw;
+    }
+}
+
+bool TfMain::keepsIncompleteFile(int page) const {
+    return phraseFiles_[page].incomplete &&
+           phraseFiles_[page].revision == grd[page]->model().textRevision();
 }
 
 void TfMain::showEvent(QShowEvent* event) {

@@ -58,19 +58,20 @@ QByteArray CellTextStore::text(int col, int row) const {
                                                          : QByteArray();
 }
 
-void CellTextStore::setText(int col, int row, const QByteArray& text) {
+bool CellTextStore::setText(int col, int row, const QByteArray& text) {
     if (col < 0 || row < 0) {
-        return;
+        return false;
     }
     const auto c = static_cast<std::size_t>(col);
     const auto r = static_cast<std::size_t>(row);
     if (text.isEmpty()) {
-        if (c < columns_.size() && r < columns_[c].size()) {
+        if (c < columns_.size() && r < columns_[c].size() && !columns_[c][r].isEmpty()) {
             columns_[c][r] = QByteArray();
             trimTail(columns_[c]);
             trimTail(columns_);
+            return true;
         }
-        return;
+        return false;
     }
     if (c >= columns_.size()) {
         columns_.resize(c + 1);
@@ -78,7 +79,11 @@ void CellTextStore::setText(int col, int row, const QByteArray& text) {
     if (r >= columns_[c].size()) {
         columns_[c].resize(r + 1);
     }
+    if (columns_[c][r] == text) {
+        return false;
+    }
     columns_[c][r] = text;
+    return true;
 }
 
 void* CellTextStore::object(int col, int row) const {

@@ -15,8 +15,8 @@
 class CellTextStore {
 public:
     QByteArray text(int col, int row) const;
-    // Negative addresses are ignored.
-    void setText(int col, int row, const QByteArray& text);
+    // Negative addresses are ignored. Whether the cell's text changed.
+    bool setText(int col, int row, const QByteArray& text);
 
     void* object(int col, int row) const;
     void setObject(int col, int row, void* object);

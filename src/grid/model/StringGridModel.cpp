@@ -23,6 +23,7 @@ void StringGridModel::setCount(GridAxis axis, int count) {
     if (count == current) {
         return;
     }
+    ++textRevision_;
     if (count < current) {
         texts_.truncate(axis, count);
         mutableExtents(axis).truncate(count);
@@ -52,7 +53,9 @@ void StringGridModel::setCells(int col, int row, const QByteArray& text) {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) {
         return;
     }
-    texts_.setText(col, row, text);
+    if (texts_.setText(col, row, text)) {
+        ++textRevision_;
+    }
     if (observer_) {
         observer_->gridCellChanged(col, row);
     }
@@ -69,10 +72,12 @@ void StringGridModel::setObjects(int col, int row, void* object) {
 }
 
 void StringGridModel::clearTexts(GridAxis axis, int index) {
+    ++textRevision_;
     texts_.clearLine(axis, index);
 }
 
 void StringGridModel::moveTexts(GridAxis axis, int from, int to) {
+    ++textRevision_;
     texts_.moveLine(axis, from, to);
 }
 

@@ -80,6 +80,9 @@ public:
     void clearTexts(GridAxis axis, int index);
     void moveTexts(GridAxis axis, int from, int to);
     const CellTextStore& textStore() const { return texts_; }
+    // Grows with every change that a saved file could show: a text set to another one, a
+    // row or column cleared or moved, a count changed. Equal revisions mean the same texts.
+    quint64 textRevision() const { return textRevision_; }
 
     // A row or column dragged by the user to a new place: both indices must lie inside the
     // grid. The current cell and the anchor go along (list move), sizes stay by index, then
@@ -159,6 +162,7 @@ private:
     int count_[2] = {kInitialColCount, kInitialRowCount};
     int fixed_[2] = {kInitialFixedCols, kInitialFixedRows};
     CellTextStore texts_;
+    quint64 textRevision_ = 0;
     GridCell current_{kInitialFixedCols, kInitialFixedRows};
     GridCell anchor_{kInitialFixedCols, kInitialFixedRows};
     ExtentList extents_[2] = {ExtentList(kInitialDefaultColWidth),
