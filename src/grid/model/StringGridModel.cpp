@@ -3,6 +3,7 @@
 #include "grid/model/SparseList.h"
 
 #include <algorithm>
+#include <utility>
 
 StringGridModel::StringGridModel() {
     brush_.setColor(clWindow);
@@ -31,7 +32,9 @@ void StringGridModel::setCount(GridAxis axis, int count) {
     current = count;
     int& fixed = fixed_[axisSlot(axis)];
     fixed = std::min(fixed, count - 1);
-    if (observer_) {
+    if (deferred_ > 0) {
+        countsDeferred_ = true;
+    } else if (observer_) {
         observer_->gridCountsChanged();
     }
     clampCurrent();
@@ -43,7 +46,9 @@ void StringGridModel::setFixedCount(GridAxis axis, int fixedCount) {
         return;
     }
     fixed = fixedCount;
-    if (observer_) {
+    if (deferred_ > 0) {
+        countsDeferred_ = true;
+    } else if (observer_) {
         observer_->gridCountsChanged();
     }
     clampCurrent();
@@ -56,7 +61,9 @@ void StringGridModel::setCells(int col, int row, const QByteArray& text) {
     if (texts_.setText(col, row, text)) {
         ++textRevision_;
     }
-    if (observer_) {
+    if (deferred_ > 0) {
+        cellsDeferred_ = true;
+    } else if (observer_) {
         observer_->gridCellChanged(col, row);
     }
 }
@@ -185,5 +192,22 @@ void StringGridModel::setFixedColor(TColor color) {
 void StringGridModel::Repaint() const {
     if (observer_) {
         observer_->gridRepaint();
+    }
+}
+
+StringGridModel::DeferredNotifications::~DeferredNotifications() {
+    if (--grid_.deferred_ > 0) {
+        return;
+    }
+    const bool counts = std::exchange(grid_.countsDeferred_, false);
+    const bool cells = std::exchange(grid_.cellsDeferred_, false);
+    if (grid_.observer_ == nullptr) {
+        return;
+    }
+    if (counts) {
+        grid_.observer_->gridCountsChanged();
+    }
+    if (cells) {
+        grid_.observer_->gridRepaint();
     }
 }

@@ -169,3 +169,13 @@ TEST_F(GridTextFileTest, LoadingTellsWhetherANulEndedTheText) {
     store("eins\t\r\n");
     EXPECT_EQ(LoadFromFile(*grid, path()), FileLoad::Whole);
 }
+
+// A file of few texts that gives a wide and long grid is saved cell by cell, each empty
+// cell as its separator, exactly as any other grid.
+TEST_F(GridTextFileTest, AGridOfManyEmptyCellsIsSavedCellByCell) {
+    store("x\r\nx\r\nx\r\nx\tx\t\tx\r\n");
+    const auto grid = gridOf(1, 1, {""});
+    EXPECT_EQ(LoadFromFile(*grid, path()), FileLoad::Whole);
+    SaveToFile(*grid, path());
+    EXPECT_EQ(stored(), QByteArray("x\t\t\t\t\r\nx\t\t\t\t\r\nx\t\t\t\t\r\nx\tx\t\tx\t\r\n"));
+}
