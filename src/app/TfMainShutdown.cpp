@@ -42,7 +42,8 @@ bool TfMain::FormClose() {
         return true;
     }
     showErrorReport(failures);
-    return askConfirmation(QStringLiteral("Trotzdem beenden?"));
+    // Enter keeps the program open: what could not be saved is lost when it ends.
+    return askConfirmation(QStringLiteral("Trotzdem beenden?"), MessageBoxAnswer::No);
 }
 
 void TfMain::closeEditors() {

@@ -300,6 +300,7 @@ TEST_F(StartupTest, AFailedCloseIsReportedAndTheWindowStaysOpen) {
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].caption, QStringLiteral("Bestätigung"));
     EXPECT_EQ(questions[0].text, QStringLiteral("Trotzdem beenden?"));
+    EXPECT_EQ(questions[0].defaultAnswer, MessageBoxAnswer::No) << "Enter keeps it open";
     EXPECT_TRUE(readFile(QStringLiteral("Gitter_1.txt")).startsWith("neu\t\r\n"));
     EXPECT_TRUE(readFile(QStringLiteral("Gitter_3.txt")).startsWith("neu\t\r\n"));
 
