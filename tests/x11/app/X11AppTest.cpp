@@ -2,6 +2,8 @@
 #include "support/x11/X11TestSession.h"
 
 #include "app/ProgramWindows.h"
+#include "dialogs/TfHelp.h"
+#include "dialogs/TfRename.h"
 #include "grid/editing/InplaceEdit.h"
 #include "grid/view/PhraseGrid.h"
 #include "runtime/MessageBoxes.h"
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -197,4 +200,40 @@ TEST_F(X11UserTest, ADeadKeyAndALetterOnAClosedCellStartTheEditorWithTheComposed
         << grid.InplaceEditor()->Text().toStdString();
     clickAt(cellOnScreen(0, 2));
     EXPECT_TRUE(waitFor([&] { return grid.model().Cells(0, 1) == "\xE9"; }));
+}
+
+namespace {
+
+QString describe(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The window manager has framed the window and the frame stays where it is.
+bool framedAt(const QWidget& window, const std::function<bool(const QRect&)>& wanted) {
+    return QTest::qWaitFor(
+        [&] {
+            return window.frameGeometry() != window.geometry() && wanted(window.frameGeometry());
+        },
+        5000);
+}
+
+} // namespace
+
+// Both dialogs are placed before the window manager has framed them: what counts is where
+// the frame ends up.
+TEST_F(X11AppTest, TheRenameDialogAndTheHelpWindowSitWhereTheyBelongAtTheirFirstOpening) {
+    start(false);
+    ASSERT_TRUE(framedAt(*fMain, [](const QRect& r) { return r == QRect(100, 50, 400, 500); }));
+
+    fMain->Umbenennen1->trigger();
+    const TfRename& rename = *fMain->dialogs().rename;
+    EXPECT_TRUE(framedAt(rename, [](const QRect& r) { return r.topLeft() == QPoint(300, 150); }))
+        << describe(rename.frameGeometry()).toStdString();
+
+    fMain->Hilfe2->trigger();
+    const TfHelp& help = *fMain->dialogs().help;
+    const QPoint screenCentre = help.screen()->geometry().center();
+    EXPECT_TRUE(framedAt(help, [&](const QRect& r) {
+        return r.size() == QSize(622, 542) && (r.center() - screenCentre).manhattanLength() <= 2;
+    })) << describe(help.frameGeometry()).toStdString();
 }
