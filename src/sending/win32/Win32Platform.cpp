@@ -182,7 +182,9 @@ public:
     }
 
     std::uint16_t layoutKey(unsigned char character) override {
-        const auto key = static_cast<std::uint16_t>(VkKeyScanA(static_cast<CHAR>(character)));
+        // The character is cp1252 whatever the system's code page: VkKeyScanA would read it in
+        // that one (a Polish system's 0xB9 is ą, not ¹).
+        const auto key = static_cast<std::uint16_t>(VkKeyScanW(cp1252ToUnicode(character)));
         const auto virtualKey = static_cast<BYTE>(key & 0xFF);
         const auto modifiers = static_cast<BYTE>(key >> 8);
         if (virtualKey != 0xFF && modifiers != 0xFF && isDeadKey(virtualKey, modifiers)) {
