@@ -88,8 +88,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Depends: dpkg-shlibdeps finds the libraries, and Qt's X11 platform plugin and GIF reader,
 # which are loaded at run time, come with libqt6gui6. Recommends: the faces that the windows
-# were laid out with, or faces of the same widths.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation2")
+# were laid out with, or faces of the same widths, and Qt's German texts (without them the
+# standard context menus are English).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation2, qt6-translations-l10n")
 find_program(QUIP_DPKG dpkg)
 if(QUIP_DPKG)
     execute_process(COMMAND ${QUIP_DPKG} --print-architecture

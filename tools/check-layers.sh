@@ -18,8 +18,10 @@ declare -A allowed=(
     [grid/model]="grid/model runtime"
     [grid/text]="grid/text grid/model runtime"
     [grid/formdata]="grid/formdata grid/model runtime"
-    [grid/editing]="grid/editing grid/model widgets runtime"
-    [grid/view]="grid/view grid/editing grid/text grid/model widgets runtime"
+    # Stored alignments, colours and fonts as Qt's: both the view and the editors need them.
+    [grid/mapping]="grid/mapping grid/model runtime"
+    [grid/editing]="grid/editing grid/mapping grid/model widgets runtime"
+    [grid/view]="grid/view grid/editing grid/mapping grid/text grid/model widgets runtime"
     [dialogs]="dialogs widgets grid/model runtime/rtf runtime"
     [app]="app dialogs grid/view grid/editing grid/formdata grid/text grid/model widgets
            sending/x11 sending/win32 sending/wayland sending runtime/rtf runtime charset"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PhraseFiles.h"
+#include "grid/text/GridTextFile.h"
 #include "widgets/ControlEvents.h"
 
 #include <QByteArray>
@@ -37,7 +39,7 @@ class TfZeilenHoehe;
 class TfMain : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kPageCount = 7;
+    static constexpr int kPageCount = kPhrasePageCount;
     // The "Smileys" page, whose grid has two columns and a header row.
     static constexpr int kSmileysPage = 3;
 
@@ -78,7 +80,8 @@ public:
     // Handlers.
     void FormCreate();
     void FormShow();
-    void FormClose();
+    // Shutdown writing; whether the program ends.
+    bool FormClose();
     void grd_1DblClick(QObject* Sender);
     void grd_4MouseDown(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void btn_SendClick();
@@ -147,14 +150,18 @@ private:
     void applyColumnWidthRule();
     void runModal(QDialog& dialog);
     SendingPlatform* sendingPlatform();
-    // Page names and geometry and row heights: the settings of shutdown writing.
+    // Page names and geometry and row heights: the settings of shutdown writing. A settings
+    // file that could not be read is left as it is.
     void writeSettings() const;
     void closeEditors();
-    // Saves the seven pages; with keepUnloaded, not those that keepsUnloadedFile protects.
-    void savePhraseFiles(bool keepUnloaded);
-    // Whether the page's phrase file exists but could not be loaded at start, and the page
-    // still holds what it held then: it is not written at close, so the file is not lost.
-    bool keepsUnloadedFile(int page) const;
+    // Reads the page's phrase file; an error leaves the page as it was.
+    FileLoad loadPhraseFile(int page);
+    // Writes the page's phrase file, after keeping the old one as NAME.bak if it was not
+    // read whole.
+    void savePhraseFile(int page);
+    // Whether the page's phrase file is there but was not read whole, and the page still
+    // holds what it held then: close leaves such a file alone.
+    bool keepsIncompleteFile(int page) const;
 
     Dialogs dialogs_;
     ModalRunner modalRunner_;
@@ -164,6 +171,13 @@ private:
     bool firstExecution_ = false;
     int pressedRow_ = 0;
     bool shown_ = false;
-    // The text of each page whose existing file failed to load, as it was at start.
-    std::array<std::unique_ptr<QByteArray>, kPageCount> unloaded_;
+    // What each page's phrase file holds compared with the page.
+    struct PhraseFile {
+        // The file is there but was not read, or only up to a NUL byte: it holds more
+        // than the page.
+        bool incomplete = false;
+        // The page's text revision when it last matched the file (or, unread, the start).
+        quint64 revision = 0;
+    };
+    std::array<PhraseFile, kPageCount> phraseFiles_;
 };

@@ -12,12 +12,14 @@
 #include "grid/text/GridTextFile.h"
 #include "grid/view/PhraseGrid.h"
 #include "runtime/ErrorReport.h"
+#include "runtime/QuipError.h"
 #include "runtime/SettingsKeys.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <QTabWidget>
 
 void TfMain::connectGrids() {
@@ -69,13 +71,30 @@ void TfMain::Zeileeinfgen1Click() {
 }
 
 void TfMain::Speichern1Click() {
-    savePhraseFiles(false);
+    closeEditors();
+    for (int page = 0; page < kPageCount; ++page) {
+        savePhraseFile(page);
+    }
 }
 
 void TfMain::Laden1Click() {
-    for (int page = 0; page < kPageCount; ++page) {
-        LoadFromFile(grd[page]->model(), phraseFileName(page));
-        unloaded_[page].reset();
+    // An open editor would later write what it holds into the reloaded page: its text goes
+    // into its own cell first, which the file then replaces (or which keeps it when the
+    // file cannot be read).
+    closeEditors();
+    // Files read only in part are reported with the failure that may end the loading.
+    QStringList messages;
+    try {
+        for (int page = 0; page < kPageCount; ++page) {
+            if (loadPhraseFile(page) == FileLoad::UpToNul) {
+                messages << readUpToNulNotice(page);
+            }
+        }
+    } catch (const QuipError& error) {
+        messages << error.message();
+    }
+    if (!messages.isEmpty()) {
+        showErrorReport(messages);
     }
 }
 

@@ -121,6 +121,8 @@ TfMain::TfMain(QWidget* parent)
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A multi-line box of a dialog passes Tab on; a TAB typed here would reach the chat.
+    Memo1->setTabChangesFocus(true);
 
     connect(btn_Clear, &QPushButton::clicked, this, guarded(this, &TfMain::btn_ClearClick));
     connect(btn_Send, &QPushButton::clicked, this, guarded(this, &TfMain::btn_SendClick));

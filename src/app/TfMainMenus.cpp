@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -98,6 +99,16 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
         if (widget != nullptr && widget->window() == this &&
             isRowShortcut(static_cast<const QKeyEvent&>(*event))) {
             event->ignore();
+            return true;
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        // Tab moves the focus out of the preview box; Ctrl+Tab is the way to type a TAB.
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (watched == Memo1 && key.key() == Qt::Key_Tab &&
+            key.modifiers() == Qt::ControlModifier) {
+            Memo1->insertPlainText(QStringLiteral("\t"));
             return true;
         }
         break;

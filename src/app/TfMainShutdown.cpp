@@ -1,5 +1,6 @@
-// Shutdown writing: the settings, then the phrase files. A failure is reported and the
-// window stays open; files written before it stay written, the others keep their contents.
+// Shutdown writing: the settings, then the phrase files. Every file is tried; failures are
+// reported together, and the user decides whether to end all the same. Files written stay
+// written, the others keep their contents.
 #include "app/TfMain.h"
 
 #include "app/PhraseFiles.h"
@@ -8,28 +9,57 @@
 #include "grid/view/PhraseGrid.h"
 #include "runtime/Cp1252.h"
 #include "runtime/ErrorReport.h"
+#include "runtime/FileBytes.h"
+#include "runtime/MessageBoxes.h"
+#include "runtime/Messages.h"
 #include "runtime/ProfileFile.h"
+#include "runtime/QuipError.h"
 #include "runtime/SettingsKeys.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QStringList>
 #include <QTabWidget>
 
-void TfMain::FormClose() {
-    writeSettings();
-    savePhraseFiles(true);
+bool TfMain::FormClose() {
+    closeEditors();
+    QStringList failures;
+    const auto attempt = [&failures](auto step) {
+        try {
+            step();
+        } catch (const QuipError& error) {
+            failures << error.message();
+        }
+    };
+    // One failing file must not keep the others from being saved.
+    attempt([this] { writeSettings(); });
+    for (int page = 0; page < kPageCount; ++page) {
+        if (!keepsIncompleteFile(page)) {
+            attempt([this, page] { savePhraseFile(page); });
+        }
+    }
+    if (failures.isEmpty()) {
+        return true;
+    }
+    showErrorReport(failures);
+    // Enter keeps the program open: what could not be saved is lost when it ends.
+    return askConfirmation(QStringLiteral("Trotzdem beenden?"), MessageBoxAnswer::No);
 }
 
 void TfMain::closeEditors() {
-    // An editor writes its cell only when it closes: what is being typed is saved too.
+    // An editor writes its cell only when it closes: what is being typed is saved too. The
+    // edit ends with it, so that the grid no longer holds on to the focus.
     for (TPhraseGrid* grid : grd) {
-        if (grid->EditorMode()) {
-            grid->HideEditor();
-        }
+        grid->endEdit();
     }
 }
 
 void TfMain::writeSettings() const {
     ProfileFile settings(settingsPath_);
+    if (settings.unreadable()) {
+        // Whatever it holds is unknown: it is never replaced by the little we know.
+        return;
+    }
     const QByteArrayView section = SettingsKeys::kSection;
     for (int page = 0; page < kPageCount; ++page) {
         settings.writeString(section, SettingsKeys::tabSheetName(page),
@@ -46,20 +76,22 @@ void TfMain::writeSettings() const {
     }
 }
 
-void TfMain::savePhraseFiles(bool keepUnloaded) {
-    closeEditors();
-    for (int page = 0; page < kPageCount; ++page) {
-        if (keepUnloaded && keepsUnloadedFile(page)) {
-            continue;
-        }
-        SaveToFile(grd[page]->model(), phraseFileName(page));
-        // Written on purpose: the file now holds the page.
-        unloaded_[page].reset();
+void TfMain::savePhraseFile(int page) {
+    const QString name = phraseFileName(page);
+    PhraseFile& file = phraseFiles_[page];
+    // What the page never held must not be lost with the old file.
+    if (file.incomplete && QFileInfo(name).isFile() && !copyFile(name, phraseBackupName(page))) {
+        throw QuipError::format(Messages::kCannotCreateFile, phraseBackupName(page));
     }
+    const PhraseGridModel& model = grd[page]->model();
+    SaveToFile(model, name);
+    file = {false, model.textRevision()};
 }
 
 void TfMain::closeEvent(QCloseEvent* event) {
-    if (runGuarded([this] { FormClose(); })) {
+    bool ends = false;
+    runGuarded([this, &ends] { ends = FormClose(); });
+    if (ends) {
         event->accept();
         emit shutdownComplete();
     } else {

@@ -6,7 +6,6 @@
 #include "app/PhraseFiles.h"
 #include "app/WindowGeometry.h"
 #include "dialogs/TfOptionen.h"
-#include "grid/text/GridText.h"
 #include "grid/text/GridTextFile.h"
 #include "grid/view/PhraseGrid.h"
 #include "runtime/Cp1252.h"
@@ -16,11 +15,12 @@
 #include "runtime/Messages.h"
 #include "runtime/ProfileFile.h"
 #include "runtime/QuipError.h"
+#include "runtime/SaveLeftovers.h"
 #include "runtime/SettingsKeys.h"
 #include "runtime/SettingsPath.h"
 #include "widgets/MainWindowFont.h"
 
-#include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 #include <QTabWidget>
@@ -38,15 +38,15 @@ public:
             step();
             return true;
         } catch (const QuipError& error) {
-            messages_ << errorReportText(error.message());
+            messages_ << error.message();
             return false;
         }
     }
-    void add(const QString& message) { messages_ << errorReportText(message); }
+    void add(const QString& message) { messages_ << message; }
 
     void report() const {
         if (!messages_.isEmpty()) {
-            showErrorReport(messages_.join(QLatin1Char('\n')));
+            showErrorReport(messages_);
         }
     }
 
@@ -54,27 +54,24 @@ private:
     QStringList messages_;
 };
 
-QByteArray pageText(const TPhraseGrid& grid) {
-    return ExportText(grid.model(), kGridTextSeparator, kWholeGridText)->data();
-}
-
 } // namespace
 
 void TfMain::FormCreate() {
     StartupErrors errors;
     setWindowTitle(QStringLiteral("Quipsender [ Version: " QUIP_VERSION_STRING " ]"));
 
+    settingsPath_ = ::settingsPath();
+    removeSaveLeftovers(QDir::currentPath(), ownFileNames(QFileInfo(settingsPath_).fileName()));
     for (int page = 0; page < kPageCount; ++page) {
-        const QString name = phraseFileName(page);
-        const bool loaded = errors.attempt([&] { LoadFromFile(grd[page]->model(), name); });
-        // A file that is there but unreadable must survive the next close.
-        if (!loaded && QFileInfo::exists(name)) {
-            unloaded_[page] = std::make_unique<QByteArray>(pageText(*grd[page]));
-        }
+        phraseFiles_[page].revision = grd[page]->model().textRevision();
+        errors.attempt([&] {
+            if (loadPhraseFile(page) == FileLoad::UpToNul) {
+                errors.add(readUpToNulNotice(page));
+            }
+        });
     }
     applyColumnWidthRule();
     PageControl1->setCurrentIndex(0);
-    settingsPath_ = ::settingsPath();
 
     if (!QFileInfo::exists(settingsPath_)) {
         // A first start: the design values stay, and the first-run question comes.
@@ -103,25 +100,41 @@ void TfMain::FormCreate() {
             fromCp1252(settings.readString(section, SettingsKeys::tabSheetName(page)));
     }
     setWindowFontName(*this, fromCp1252(settings.readString(section, SettingsKeys::kFontname)));
-    if (const auto size = readNumber(SettingsKeys::kFontSize)) {
-        setWindowFontSize(*this, *size);
+    // Only the options dialog writes the size: until it has, the design size stands.
+    if (settings.contains(section, SettingsKeys::kFontSize)) {
+        if (const auto size = readNumber(SettingsKeys::kFontSize)) {
+            setWindowFontSize(*this, *size);
+        }
     }
 
-    QRect outer = outerGeometry(*this);
+    const QRect outer = outerGeometry(*this);
     const auto left = readNumber(SettingsKeys::kPosTop);
     const auto top = readNumber(SettingsKeys::kPosLeft);
     const auto width = readNumber(SettingsKeys::kWidth);
     const auto height = readNumber(SettingsKeys::kHeight);
     if (left || top || width || height) {
-        outer = QRect(left.value_or(outer.left()), top.value_or(outer.top()),
-                      width.value_or(outer.width()), height.value_or(outer.height()));
-        setOuterGeometry(*this, liesOnAnyScreen(outer) ? outer : movedOntoPrimaryScreen(outer));
+        // Values the user cannot undo (a caption bar off every screen, a window larger
+        // than the screen) would come back at every start: they are kept reachable.
+        setOuterGeometry(
+            *this, placedOnScreens(left.value_or(outer.left()), top.value_or(outer.top()),
+                                   width.value_or(outer.width()), height.value_or(outer.height())));
     }
 
     for (int page = 0; page < kPageCount; ++page) {
-        if (const auto rowHeight = readNumber(SettingsKeys::gridHeight(page))) {
-            grd[page]->model().setDefaultRowHeight(*rowHeight);
+        const QByteArray key = SettingsKeys::gridHeight(page);
+        const auto rowHeight = readNumber(key);
+        if (!rowHeight) {
+            continue;
         }
+        // Rows without height could never be seen again, and close would store them so.
+        if (*rowHeight < 1) {
+            errors.add(QuipError::format(Messages::kInvalidValue,
+                                         fromCp1252(settings.readString(section, key)),
+                                         QString::fromLatin1(key))
+                           .message());
+            continue;
+        }
+        grd[page]->model().setDefaultRowHeight(*rowHeight);
     }
     firstExecution_ = settings.readBool(section, SettingsKeys::kFirstExecution,
                                         SettingsKeys::kFirstExecutionDefault);
@@ -132,8 +145,27 @@ void TfMain::FormCreate() {
     errors.report();
 }
 
-bool TfMain::keepsUnloadedFile(int page) const {
-    return unloaded_[page] != nullptr && *unloaded_[page] == pageText(*grd[page]);
+FileLoad TfMain::loadPhraseFile(int page) {
+    const QString name = phraseFileName(page);
+    PhraseFile& file = phraseFiles_[page];
+    PhraseGridModel& model = grd[page]->model();
+    try {
+        const FileLoad load = LoadFromFile(model, name);
+        file = {load == FileLoad::UpToNul, model.textRevision()};
+        return load;
+    } catch (const QuipError&) {
+        // A file that is there but unreadable must survive the next close; the page keeps
+        // what it held, changed or not.
+        if (QFileInfo::exists(name)) {
+            file.incomplete = true;
+        }
+        throw;
+    }
+}
+
+bool TfMain::keepsIncompleteFile(int page) const {
+    return phraseFiles_[page].incomplete &&
+           phraseFiles_[page].revision == grd[page]->model().textRevision();
 }
 
 void TfMain::showEvent(QShowEvent* event) {

@@ -1,55 +1,26 @@
 #include "app/WindowGeometry.h"
 
-#include <QEvent>
+#include "widgets/WindowPlacement.h"
+
 #include <QGuiApplication>
-#include <QObject>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
-const QString kKeeperName = QStringLiteral("outerSizeKeeper");
-
-QSize frameExtra(const QWidget& window) {
-    return window.frameGeometry().size() - window.geometry().size();
+// Overlap of [start, start + length) with [areaStart, areaStart + areaLength).
+qint64 overlap(qint64 start, qint64 length, qint64 areaStart, qint64 areaLength) {
+    return std::max<qint64>(0, std::min(start + length, areaStart + areaLength) -
+                                   std::max(start, areaStart));
 }
 
-// Keeps the outer size a window was given until its frame is known: each time the frame
-// it sees changes, the client area is sized again. A user's resize leaves the frame as it
-// is and so is never undone.
-class OuterSizeKeeper : public QObject {
-public:
-    OuterSizeKeeper(QWidget& window, QSize outer)
-        : QObject(&window), window_(window), outer_(outer), extra_(frameExtra(window)) {
-        setObjectName(kKeeperName);
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ &&
-            (event->type() == QEvent::Show || event->type() == QEvent::Move ||
-             event->type() == QEvent::Resize)) {
-            const QSize extra = frameExtra(window_);
-            if (extra != extra_) {
-                extra_ = extra;
-                window_.resize(outer_ - extra);
-            }
-            if (!extra.isNull()) {
-                // The frame is known; from now on the size is the user's.
-                window_.removeEventFilter(this);
-                deleteLater();
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget& window_;
-    QSize outer_;
-    QSize extra_;
-};
+// The start that keeps [start, start + length) inside the area; length fits it.
+int clampedStart(qint64 start, int length, int areaStart, int areaLength) {
+    return static_cast<int>(
+        std::clamp<qint64>(start, areaStart, qint64{areaStart} + areaLength - length));
+}
 
 } // namespace
 
@@ -58,33 +29,35 @@ QRect outerGeometry(const QWidget& window) {
 }
 
 void setOuterGeometry(QWidget& window, const QRect& outer) {
-    for (QObject* keeper : window.findChildren<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly)) {
-        window.removeEventFilter(keeper);
-        delete keeper;
-    }
-    // move() places the frame; resize() sizes the client area.
-    window.move(outer.topLeft());
-    window.resize(outer.size() - frameExtra(window));
-    new OuterSizeKeeper(window, outer.size());
+    const QPoint at = outer.topLeft();
+    setOuterPlacement(window, {outer.size(), [at](const QSize&) { return at; }});
 }
 
-bool liesOnAnyScreen(const QRect& outer) {
-    const auto screens = QGuiApplication::screens();
-    for (const QScreen* screen : screens) {
-        if (screen->geometry().intersects(outer)) {
-            return true;
+QRect placedOnScreens(int left, int top, int width, int height) {
+    const QScreen* best = nullptr;
+    qint64 bestOverlap = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        const qint64 shared = overlap(left, width, area.left(), area.width()) *
+                              overlap(top, height, area.top(), area.height());
+        if (shared > bestOverlap) {
+            best = screen;
+            bestOverlap = shared;
         }
     }
-    return false;
-}
-
-QRect movedOntoPrimaryScreen(const QRect& outer) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = best != nullptr ? best : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
-        return outer;
+        return {left, top, width, height};
     }
     const QRect area = screen->availableGeometry();
-    QRect placed(QPoint(), outer.size().boundedTo(area.size()));
-    placed.moveCenter(area.center());
-    return placed;
+    const QSize size(std::clamp(width, 1, std::max(area.width(), 1)),
+                     std::clamp(height, 1, std::max(area.height(), 1)));
+    if (best == nullptr) {
+        QRect centred(QPoint(), size);
+        centred.moveCenter(area.center());
+        return centred;
+    }
+    return {clampedStart(left, size.width(), area.left(), area.width()),
+            clampedStart(top, size.height(), area.top(), area.height()), size.width(),
+            size.height()};
 }

@@ -1,9 +1,11 @@
 #include "app/ProgramWindows.h"
+#include "app/QtTranslation.h"
 
 #include "QuipsenderIcon.h"
 #include "runtime/MessageBoxes.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 
 int main(int argc, char* argv[]) {
 #if defined(Q_OS_LINUX)
@@ -16,6 +18,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setWindowIcon(quipsenderIcon());
+    installQtTranslation(app, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     const std::unique_ptr<TfMain> fMain = createProgramWindows();
     // Left open, the help or about window must not keep the program running.

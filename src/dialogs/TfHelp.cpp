@@ -43,7 +43,6 @@ void TfHelp::showEvent(QShowEvent* event) {
     // Placed once: later showings leave it where the user put it.
     if (!placed_) {
         placed_ = true;
-        setOuterSize(*this, QSize(622, 542));
-        centreOnScreen(*this);
+        centreOnScreen(*this, QSize(622, 542));
     }
 }

@@ -16,6 +16,14 @@ void showErrorReport(const QString& message) {
     showMessageBox({MessageBoxRequest::Error, kApplicationTitle, errorReportText(message)});
 }
 
+void showErrorReport(const QStringList& messages) {
+    QStringList lines;
+    for (const QString& message : messages) {
+        lines << errorReportText(message);
+    }
+    showErrorReport(lines.join(QLatin1Char('\n')));
+}
+
 bool runGuarded(const std::function<void()>& handler) {
     try {
         handler();

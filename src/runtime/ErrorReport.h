@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -13,6 +14,8 @@
 QString errorReportText(const QString& message);
 
 void showErrorReport(const QString& message);
+// Several errors in one report, one line each, every line as a report of its own shows it.
+void showErrorReport(const QStringList& messages);
 
 // Runs the handler; a QuipError or any other std::exception that it throws is shown in the
 // error report and goes no further. True when the handler ran to its end.

@@ -17,7 +17,7 @@ MessageBoxAnswer showRealBox(const MessageBoxRequest& request) {
         box.setIcon(QMessageBox::Question);
         yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(request.defaultAnswer == MessageBoxAnswer::No ? no : yes);
         box.setEscapeButton(no);
     } else {
         box.setIcon(request.kind == MessageBoxRequest::Error ? QMessageBox::Critical
@@ -48,9 +48,9 @@ MessageBoxAnswer showMessageBox(const MessageBoxRequest& request) {
     return presenter() ? presenter()(request) : showRealBox(request);
 }
 
-bool askConfirmation(const QString& text) {
-    return showMessageBox({MessageBoxRequest::Confirmation, QStringLiteral("Bestätigung"), text}) ==
-           MessageBoxAnswer::Yes;
+bool askConfirmation(const QString& text, MessageBoxAnswer defaultAnswer) {
+    return showMessageBox({MessageBoxRequest::Confirmation, QStringLiteral("Bestätigung"), text,
+                           defaultAnswer}) == MessageBoxAnswer::Yes;
 }
 
 void showInformation(const QString& text) {

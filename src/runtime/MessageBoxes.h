@@ -10,14 +10,16 @@
 
 inline const QString kApplicationTitle = QStringLiteral("Quipsender");
 
+enum class MessageBoxAnswer { Ok, Yes, No };
+
 struct MessageBoxRequest {
     enum Kind { Error, Confirmation, Information };
     Kind kind = Error;
     QString caption;
     QString text;
+    // The button that Enter presses in a confirmation.
+    MessageBoxAnswer defaultAnswer = MessageBoxAnswer::Yes;
 };
-
-enum class MessageBoxAnswer { Ok, Yes, No };
 
 using MessageBoxPresenter = std::function<MessageBoxAnswer(const MessageBoxRequest&)>;
 
@@ -41,8 +43,8 @@ private:
 MessageBoxAnswer showMessageBox(const MessageBoxRequest& request);
 
 // Caption "Bestätigung", question icon, "&Ja" and "&Nein"; true for "&Ja". Closing the box
-// otherwise counts as "&Nein".
-bool askConfirmation(const QString& text);
+// otherwise counts as "&Nein". Enter presses the default answer.
+bool askConfirmation(const QString& text, MessageBoxAnswer defaultAnswer = MessageBoxAnswer::Yes);
 
 // Caption "Information", information icon, one "OK".
 void showInformation(const QString& text);

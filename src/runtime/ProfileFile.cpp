@@ -135,6 +135,11 @@ qsizetype ProfileFile::sectionEnd(qsizetype header) const {
     return static_cast<qsizetype>(end);
 }
 
+bool ProfileFile::contains(QByteArrayView section, QByteArrayView key) const {
+    const qsizetype header = findSection(section);
+    return header >= 0 && findKey(header, key) >= 0;
+}
+
 QByteArray ProfileFile::readString(QByteArrayView section, QByteArrayView key,
                                    const QByteArray& defaultValue) const {
     const qsizetype header = findSection(section);

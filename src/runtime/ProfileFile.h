@@ -21,6 +21,8 @@ public:
     // The file exists but could not be read: it reads as empty and is never written.
     bool unreadable() const { return unreadable_; }
 
+    // Whether the section holds the key, whatever its value.
+    bool contains(QByteArrayView section, QByteArrayView key) const;
     // The value (at most 2047 bytes), or the default when the section or key is missing.
     QByteArray readString(QByteArrayView section, QByteArrayView key,
                           const QByteArray& defaultValue = {}) const;

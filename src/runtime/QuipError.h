@@ -18,6 +18,19 @@ public:
         return QuipError(text.replace(QStringLiteral("%s"), argument));
     }
 
+    // The message with its first "%s" replaced by the first argument and its second by the
+    // second; "%s" inside the arguments stays as it is.
+    static QuipError format(const QString& messageTemplate, const QString& first,
+                            const QString& second) {
+        const QString placeholder = QStringLiteral("%s");
+        const qsizetype at = messageTemplate.indexOf(placeholder);
+        if (at < 0) {
+            return QuipError(messageTemplate);
+        }
+        return QuipError(messageTemplate.left(at) + first +
+                         format(messageTemplate.mid(at + placeholder.size()), second).message());
+    }
+
     const QString& message() const noexcept { return message_; }
     const char* what() const noexcept override { return utf8_.constData(); }
 

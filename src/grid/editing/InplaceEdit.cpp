@@ -1,6 +1,6 @@
 #include "grid/editing/InplaceEdit.h"
 
-#include "grid/view/StringGrid.h"
+#include "grid/editing/InplaceEditorHost.h"
 #include "runtime/Cp1252.h"
 
 #include <QKeyEvent>
@@ -9,7 +9,8 @@
 
 #include <algorithm>
 
-TInplaceEdit::TInplaceEdit(TStringGrid* grid) : QPlainTextEdit(grid->viewport()), grid_(grid) {
+TInplaceEdit::TInplaceEdit(InplaceEditorHost* host)
+    : QPlainTextEdit(host->editorParent()), host_(host) {
     setFrameShape(QFrame::NoFrame);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -72,12 +73,13 @@ void TInplaceEdit::Deselect() {
 }
 
 void TInplaceEdit::UpdateContents() {
-    setText(grid_->GetEditText(grid_->model().Col(), grid_->model().Row()));
+    bound_ = host_->currentCell();
+    setText(host_->GetEditText(bound_.col, bound_.row));
 }
 
 void TInplaceEdit::KeyDown(int& Key, TShiftState Shift) {
     const auto sendToGrid = [&] {
-        grid_->KeyDown(Key, Shift);
+        host_->KeyDown(Key, Shift);
         Key = 0;
     };
     const QTextCursor cursor = textCursor();
@@ -111,13 +113,13 @@ void TInplaceEdit::KeyDown(int& Key, TShiftState Shift) {
     default:
         break;
     }
-    if (Key != 0 && grid_->OnKeyDown) {
-        grid_->OnKeyDown(grid_, Key, Shift);
+    if (Key != 0) {
+        host_->editorKeyDown(Key, Shift);
     }
 }
 
 void TInplaceEdit::KeyPress(QChar& Key) {
-    grid_->KeyPress(Key);
+    host_->KeyPress(Key);
     switch (Key.unicode()) {
     case '\t':
     case 0x1B:
@@ -146,7 +148,7 @@ bool TInplaceEdit::event(QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
             // Without goTabs Tab leaves the grid as it does from any other control.
-            setTabChangesFocus(!grid_->Options().testFlag(goTabs));
+            setTabChangesFocus(!host_->takesTabs());
         }
         break;
     }
@@ -196,12 +198,12 @@ bool TInplaceEdit::focusNextPrevChild(bool next) {
     if (!tabChangesFocus()) {
         return false;
     }
-    return grid_->focusNextControl(!next);
+    return host_->focusNextControl(!next);
 }
 
 void TInplaceEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     QPlainTextEdit::mouseDoubleClickEvent(event);
-    grid_->DblClick();
+    host_->DblClick();
 }
 
 void TInplaceEdit::typeCharacter(QChar character) {

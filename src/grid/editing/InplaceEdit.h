@@ -1,11 +1,12 @@
 #pragma once
 
+#include "grid/model/GridTypes.h"
 #include "widgets/ControlEvents.h"
 
 #include <QByteArray>
 #include <QPlainTextEdit>
 
-class TStringGrid;
+class InplaceEditorHost;
 
 // The base grid's in-place editor: a multi-line edit box without frame or scroll bars that
 // scrolls its text automatically and does not wrap long lines. Its text is the cell's cp1252
@@ -19,13 +20,21 @@ class TStringGrid;
 // Tab and Escape, and on Enter toggles between the whole text selected and nothing
 // selected. Ctrl+Enter types a line feed, which starts a new line. A double-click is also a
 // double-click on the grid's cell.
+//
+// It knows its grid only as an InplaceEditorHost, and keeps the cell it was loaded for (its
+// bound cell) itself: the grid places it, writes its text back and ends its edits by that
+// cell.
 class TInplaceEdit : public QPlainTextEdit {
     Q_OBJECT
 
 public:
-    explicit TInplaceEdit(TStringGrid* grid);
+    explicit TInplaceEdit(InplaceEditorHost* host);
 
-    TStringGrid* Grid() const { return grid_; }
+    // The cell the editor was loaded for; (-1, -1) when bound to none. It stays bound while
+    // hidden, until the grid unbinds it (its edit ended, or its cell is gone) or rebinds it
+    // (rows or columns moved under it).
+    GridCell BoundCell() const { return bound_; }
+    void setBoundCell(GridCell cell) { bound_ = cell; }
 
     // The text as the cell holds it (cp1252, CR LF between lines).
     QByteArray Text() const;
@@ -39,7 +48,7 @@ public:
     void SelectAll();
     void Deselect();
 
-    // Loads the current cell of the grid (its edit text).
+    // Loads the grid's current cell: it becomes the bound cell, its edit text the text.
     virtual void UpdateContents();
 
     virtual void KeyDown(int& Key, TShiftState Shift);
@@ -49,6 +58,8 @@ public:
     void receiveCharacter(QChar character);
 
 protected:
+    InplaceEditorHost& host() const { return *host_; }
+
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -60,5 +71,6 @@ protected:
     void typeCharacter(QChar character);
 
 private:
-    TStringGrid* grid_;
+    InplaceEditorHost* host_;
+    GridCell bound_;
 };

@@ -1,14 +1,12 @@
 #include "grid/editing/NewInplaceEdit.h"
 
-#include "grid/view/CellTextDrawing.h"
-#include "grid/view/ColorMapping.h"
-#include "grid/view/FontMapping.h"
-#include "grid/view/PhraseGrid.h"
+#include "grid/editing/InplaceEditorHost.h"
+#include "grid/mapping/AlignmentMapping.h"
 
 #include <QTextDocument>
 #include <QTextOption>
 
-TNewInplaceEdit::TNewInplaceEdit(TPhraseGrid* grid) : TInplaceEdit(grid), phraseGrid_(grid) {}
+TNewInplaceEdit::TNewInplaceEdit(InplaceEditorHost* host) : TInplaceEdit(host) {}
 
 void TNewInplaceEdit::SetEditorAlignment(TMyAlign alignment) {
     if (alignment == alignment_) {
@@ -24,21 +22,14 @@ void TNewInplaceEdit::SetEditorAlignment(TMyAlign alignment) {
 
 void TNewInplaceEdit::UpdateContents() {
     TInplaceEdit::UpdateContents();
-    const PhraseGridModel& model = phraseGrid_->model();
-    bound_ = model.current();
-    SetEditorAlignment(model.effectiveAlignment(bound_.col, bound_.row));
-    const TMyFont& font = model.effectiveFont(bound_.col, bound_.row);
-    setFont(toQFont(font));
-    // The cell's normal colours, never the selection colours.
-    const QPalette& gridColors = phraseGrid_->palette();
+    const InplaceEditorSetup setup = host().editorSetup(BoundCell());
+    SetEditorAlignment(setup.alignment);
+    setFont(setup.font);
     QPalette colors = palette();
-    const QColor background = toQColor(model.effectiveColor(bound_.col, bound_.row), gridColors);
-    const QColor text = toQColor(font.Color(), gridColors);
-    colors.setColor(QPalette::Base,
-                    background.isValid() ? background : gridColors.color(QPalette::Base));
-    colors.setColor(QPalette::Text, text.isValid() ? text : gridColors.color(QPalette::Text));
+    colors.setColor(QPalette::Base, setup.background);
+    colors.setColor(QPalette::Text, setup.text);
     setPalette(colors);
-    multiline_ = phraseGrid_->EditMultiline();
+    multiline_ = setup.multiline;
 }
 
 void TNewInplaceEdit::KeyDown(int& Key, TShiftState Shift) {
@@ -68,10 +59,10 @@ void TNewInplaceEdit::KeyPress(QChar& Key) {
     }
     if (!multiline_) {
         if (Key == QChar(u'\r')) {
-            phraseGrid_->postEnterEdit(bound_);
+            emit editEntered(BoundCell());
         } else if (Key.unicode() == 0x1B) {
             setText(preEditText_);
-            phraseGrid_->postCancelEdit(bound_);
+            emit editCancelled(BoundCell());
             // Closes the editor as Enter does, writing the text it had before.
             Key = QChar(u'\r');
         }

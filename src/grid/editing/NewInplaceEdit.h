@@ -5,30 +5,26 @@
 
 #include <QByteArray>
 
-class TPhraseGrid;
-
 // The phrase grid's in-place editor: the base editor that takes its cell's effective
-// alignment, font and normal colour, remembers the cell it was loaded for (its bound cell)
-// and the cell's text when the edit began (the pre-edit text).
+// alignment, font and normal colour, and remembers the cell's text when the edit began (the
+// pre-edit text).
 //
 // Single-line (the grid's EditMultiline off): Enter ends the edit, writing the text;
-// Escape puts the pre-edit text back and ends the edit. Multi-line: Enter only toggles the
-// selection, Escape does nothing, and the arrow, Home, End and page keys move the caret
-// inside the text. In both, Ctrl+Enter starts a new line, Tab is never typed, and nothing
-// is typed while the editor is bound to no cell.
+// Escape puts the pre-edit text back and ends the edit. Either way the editor tells its grid
+// through editEntered or editCancelled, then lets the base handling close it. Multi-line:
+// Enter only toggles the selection, Escape does nothing, and the arrow, Home, End and page
+// keys move the caret inside the text. In both, Ctrl+Enter starts a new line, Tab is never
+// typed, and nothing is typed while the editor is bound to no cell.
 class TNewInplaceEdit : public TInplaceEdit {
     Q_OBJECT
 
 public:
-    explicit TNewInplaceEdit(TPhraseGrid* grid);
+    explicit TNewInplaceEdit(InplaceEditorHost* host);
 
     TMyAlign Alignment() const { return alignment_; }
     // Aligns the text; the selection stays and the editor stays over its bound cell.
     void SetEditorAlignment(TMyAlign alignment);
 
-    // The cell the editor was loaded for; (-1, -1) when bound to none.
-    GridCell BoundCell() const { return bound_; }
-    void setBoundCell(GridCell cell) { bound_ = cell; }
     // The edit of the bound cell has begun (its before-edit was sent) and not yet ended.
     bool EditInProgress() const { return editInProgress_; }
     void setEditInProgress(bool on) { editInProgress_ = on; }
@@ -41,13 +37,16 @@ public:
     void KeyDown(int& Key, TShiftState Shift) override;
     void KeyPress(QChar& Key) override;
 
-private:
-    bool bound() const { return bound_.col >= 0 && bound_.row >= 0; }
+signals:
+    // Single-line: Enter ended the edit of cell; Escape cancelled it.
+    void editEntered(GridCell cell);
+    void editCancelled(GridCell cell);
 
-    TPhraseGrid* phraseGrid_;
+private:
+    bool bound() const { return BoundCell().col >= 0 && BoundCell().row >= 0; }
+
     TMyAlign alignment_ = TMyAlign::alLeft;
     bool multiline_ = false;
-    GridCell bound_;
     bool editInProgress_ = false;
     QByteArray preEditText_;
 };

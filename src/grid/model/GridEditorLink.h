@@ -16,8 +16,9 @@ public:
     // Rebinds the editor to another cell (the same text, after rows or columns moved);
     // (-1, -1) unbinds it because its cell is gone. Does nothing when there is no editor.
     virtual void setEditorCell(GridCell cell) = 0;
-    // Hides the editor; its text goes into the cell it is bound to (the base grid's rule).
-    virtual void hideEditor() = 0;
-    // Shows the editor again over the current cell.
-    virtual void showEditor() = 0;
+    // The view's ShowEditor and HideEditor: the editor mode on, the editor shown over the
+    // current cell; the mode off, the editor hidden, its text written into the cell it is
+    // bound to.
+    virtual void ShowEditor() = 0;
+    virtual void HideEditor() = 0;
 };

@@ -39,7 +39,7 @@ void PhraseGridModel::RemoveRow(int row) {
     bool showAgain = false;
     if (editor && editor->editorVisible() && editor->editorCell().row >= row) {
         showAgain = editor->editorCell().row > row;
-        editor->hideEditor();
+        editor->HideEditor();
     }
     // An editor bound to the removed row would otherwise take over the next row's text as
     // if it were the one being edited.
@@ -55,7 +55,7 @@ void PhraseGridModel::RemoveRow(int row) {
         setRow(currentRow - 1);
     }
     if (showAgain) {
-        editor->showEditor();
+        editor->ShowEditor();
     }
     Repaint();
 }
@@ -68,7 +68,7 @@ void PhraseGridModel::insertLine(GridAxis axis, int index) {
     GridEditorLink* editor = editorLink();
     bool showAgain = false;
     if (editor && editor->editorVisible() && alongAxis(editor->editorCell(), axis) >= index) {
-        editor->hideEditor();
+        editor->HideEditor();
         showAgain = true;
     }
     remapEditorCell(axis, [index](int i) { return i >= index && i < INT_MAX ? i + 1 : i; });
@@ -87,7 +87,7 @@ void PhraseGridModel::insertLine(GridAxis axis, int index) {
         setCurrentCell(next.col, next.row);
     }
     if (showAgain) {
-        editor->showEditor();
+        editor->ShowEditor();
     }
     Repaint();
 }

@@ -3,6 +3,7 @@
 #include "grid/model/SparseList.h"
 
 #include <algorithm>
+#include <utility>
 
 StringGridModel::StringGridModel() {
     brush_.setColor(clWindow);
@@ -23,6 +24,7 @@ void StringGridModel::setCount(GridAxis axis, int count) {
     if (count == current) {
         return;
     }
+    ++textRevision_;
     if (count < current) {
         texts_.truncate(axis, count);
         mutableExtents(axis).truncate(count);
@@ -30,7 +32,9 @@ void StringGridModel::setCount(GridAxis axis, int count) {
     current = count;
     int& fixed = fixed_[axisSlot(axis)];
     fixed = std::min(fixed, count - 1);
-    if (observer_) {
+    if (deferred_ > 0) {
+        countsDeferred_ = true;
+    } else if (observer_) {
         observer_->gridCountsChanged();
     }
     clampCurrent();
@@ -42,7 +46,9 @@ void StringGridModel::setFixedCount(GridAxis axis, int fixedCount) {
         return;
     }
     fixed = fixedCount;
-    if (observer_) {
+    if (deferred_ > 0) {
+        countsDeferred_ = true;
+    } else if (observer_) {
         observer_->gridCountsChanged();
     }
     clampCurrent();
@@ -52,8 +58,12 @@ void StringGridModel::setCells(int col, int row, const QByteArray& text) {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) {
         return;
     }
-    texts_.setText(col, row, text);
-    if (observer_) {
+    if (texts_.setText(col, row, text)) {
+        ++textRevision_;
+    }
+    if (deferred_ > 0) {
+        cellsDeferred_ = true;
+    } else if (observer_) {
         observer_->gridCellChanged(col, row);
     }
 }
@@ -69,10 +79,12 @@ void StringGridModel::setObjects(int col, int row, void* object) {
 }
 
 void StringGridModel::clearTexts(GridAxis axis, int index) {
+    ++textRevision_;
     texts_.clearLine(axis, index);
 }
 
 void StringGridModel::moveTexts(GridAxis axis, int from, int to) {
+    ++textRevision_;
     texts_.moveLine(axis, from, to);
 }
 
@@ -180,5 +192,22 @@ void StringGridModel::setFixedColor(TColor color) {
 void StringGridModel::Repaint() const {
     if (observer_) {
         observer_->gridRepaint();
+    }
+}
+
+StringGridModel::DeferredNotifications::~DeferredNotifications() {
+    if (--grid_.deferred_ > 0) {
+        return;
+    }
+    const bool counts = std::exchange(grid_.countsDeferred_, false);
+    const bool cells = std::exchange(grid_.cellsDeferred_, false);
+    if (grid_.observer_ == nullptr) {
+        return;
+    }
+    if (counts) {
+        grid_.observer_->gridCountsChanged();
+    }
+    if (cells) {
+        grid_.observer_->gridRepaint();
     }
 }

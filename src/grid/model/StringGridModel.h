@@ -69,6 +69,8 @@ public:
 
     // Cell texts (cp1252 bytes); empty where never set or outside the grid.
     QByteArray Cells(int col, int row) const { return texts_.text(col, row); }
+    // The same without a copy, valid until the grid changes: for walks over many cells.
+    QByteArrayView cellView(int col, int row) const { return texts_.textView(col, row); }
     void setCells(int col, int row, const QByteArray& text);
     // The object reference of a cell: neither owned nor used by the grid, moved with the text.
     void* Objects(int col, int row) const { return texts_.object(col, row); }
@@ -80,6 +82,9 @@ public:
     void clearTexts(GridAxis axis, int index);
     void moveTexts(GridAxis axis, int from, int to);
     const CellTextStore& textStore() const { return texts_; }
+    // Grows with every change that a saved file could show: a text set to another one, a
+    // row or column cleared or moved, a count changed. Equal revisions mean the same texts.
+    quint64 textRevision() const { return textRevision_; }
 
     // A row or column dragged by the user to a new place: both indices must lie inside the
     // grid. The current cell and the anchor go along (list move), sizes stay by index, then
@@ -136,6 +141,21 @@ public:
     // Asks the view to draw the whole grid again.
     void Repaint() const;
 
+    // While one lives, the view hears of no count or text change; when it goes, of one count
+    // change and one repaint for all of them. Reading a file grows the counts line by line,
+    // and a view that answers each growth at once (its scroll bars queue work for every new
+    // range) would spend time and memory on every line.
+    class DeferredNotifications {
+    public:
+        explicit DeferredNotifications(StringGridModel& grid) : grid_(grid) { ++grid_.deferred_; }
+        ~DeferredNotifications();
+        DeferredNotifications(const DeferredNotifications&) = delete;
+        DeferredNotifications& operator=(const DeferredNotifications&) = delete;
+
+    private:
+        StringGridModel& grid_;
+    };
+
 protected:
     // Hooks of a user's move (see MoveRow): the base moves the texts; a derived grid that
     // takes them over moves its own data and then calls the base.
@@ -159,6 +179,11 @@ private:
     int count_[2] = {kInitialColCount, kInitialRowCount};
     int fixed_[2] = {kInitialFixedCols, kInitialFixedRows};
     CellTextStore texts_;
+    quint64 textRevision_ = 0;
+    // DeferredNotifications alive, and what they hold back.
+    int deferred_ = 0;
+    bool countsDeferred_ = false;
+    bool cellsDeferred_ = false;
     GridCell current_{kInitialFixedCols, kInitialFixedRows};
     GridCell anchor_{kInitialFixedCols, kInitialFixedRows};
     ExtentList extents_[2] = {ExtentList(kInitialDefaultColWidth),

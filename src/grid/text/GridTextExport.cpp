@@ -36,7 +36,7 @@ QIODevice& ExportText(const StringGridModel& grid, QIODevice& stream, char separ
     // 64-bit counters: an end at 2147483647 must not wrap.
     for (qint64 row = r.Top; row <= r.Bottom; ++row) {
         for (qint64 col = r.Left; col <= r.Right; ++col) {
-            chunk += grid.Cells(static_cast<int>(col), static_cast<int>(row));
+            chunk += grid.cellView(static_cast<int>(col), static_cast<int>(row));
             chunk += separator;
         }
         chunk += "\r\n";

@@ -5,22 +5,26 @@
 #include "runtime/Messages.h"
 #include "runtime/QuipError.h"
 
-#include <QBuffer>
+#include <QIODevice>
 
 #include <optional>
 
 void SaveToFile(const StringGridModel& grid, const QString& fileName) {
-    const std::unique_ptr<QBuffer> text = ExportText(grid, kGridTextSeparator, kWholeGridText);
-    if (!replaceFileBytes(fileName, text->data())) {
+    const bool saved = replaceFile(fileName, [&grid](QIODevice& file) {
+        ExportText(grid, file, kGridTextSeparator, kWholeGridText);
+        return true;
+    });
+    if (!saved) {
         throw QuipError::format(Messages::kCannotCreateFile, fileName);
     }
 }
 
-void LoadFromFile(StringGridModel& grid, const QString& fileName) {
+FileLoad LoadFromFile(StringGridModel& grid, const QString& fileName) {
     // Read whole before the grid is touched, so that a failed read changes nothing.
     const std::optional<QByteArray> text = readFileBytes(fileName);
     if (!text) {
         throw QuipError::format(Messages::kCannotOpenFile, fileName);
     }
     ImportText(grid, *text, kGridTextSeparator, kWholeGridText);
+    return text->contains('\0') ? FileLoad::UpToNul : FileLoad::Whole;
 }

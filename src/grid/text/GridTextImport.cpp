@@ -46,6 +46,8 @@ void ImportText(StringGridModel& grid, QIODevice* stream, char separator, TGridR
 
 void ImportText(StringGridModel& grid, const QByteArray& text, char separator, TGridRect range) {
     const TGridRect r = normalizedImportRange(range);
+    // The view hears of the new counts and texts once, at the end.
+    const StringGridModel::DeferredNotifications deferred(grid);
     TextLines lines(text);
     QByteArrayView line;
     // 64-bit counters: an end at 2147483647 must not wrap.

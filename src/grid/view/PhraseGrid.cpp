@@ -1,8 +1,6 @@
-// Construction, properties, the clipboard and the editor's place in the model of the phrase
-// grid.
+// Construction, properties and the clipboard of the phrase grid.
 #include "grid/view/PhraseGrid.h"
 
-#include "grid/editing/NewInplaceEdit.h"
 #include "grid/text/GridClipboardExchange.h"
 #include "grid/view/SystemClipboard.h"
 
@@ -10,13 +8,10 @@ TPhraseGrid::TPhraseGrid(QWidget* parent) : TPhraseGrid(PhraseGridModel::create(
 
 TPhraseGrid::TPhraseGrid(std::unique_ptr<PhraseGridModel> model, QWidget* parent)
     : TStringGrid(std::move(model), parent),
-      phraseModel_(static_cast<PhraseGridModel*>(&TStringGrid::model())) {}
+      phraseModel_(static_cast<PhraseGridModel*>(&TStringGrid::model())),
+      editCycle_(*this, *phraseModel_, *this, *this) {}
 
 TPhraseGrid::~TPhraseGrid() = default;
-
-TNewInplaceEdit* TPhraseGrid::newEditor() const {
-    return qobject_cast<TNewInplaceEdit*>(InplaceEditor());
-}
 
 void TPhraseGrid::setDrawSelection(bool on) {
     drawSelection_ = on;
@@ -36,18 +31,4 @@ void TPhraseGrid::CutToClipboard() {
 void TPhraseGrid::PasteFromClipboard() {
     const SystemClipboard clipboard;
     ::PasteFromClipboard(*phraseModel_, clipboard);
-}
-
-GridCell TPhraseGrid::editorCell() const {
-    const TNewInplaceEdit* editor = newEditor();
-    return editor ? editor->BoundCell() : TStringGrid::editorCell();
-}
-
-void TPhraseGrid::setEditorCell(GridCell cell) {
-    if (TNewInplaceEdit* editor = newEditor()) {
-        editor->setBoundCell(cell);
-    }
-    if (editorVisible()) {
-        TStringGrid::setEditorCell(cell);
-    }
 }

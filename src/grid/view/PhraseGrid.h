@@ -1,12 +1,12 @@
 #pragma once
 
+#include "grid/editing/EditEvents.h"
+#include "grid/editing/EditLifeCycle.h"
 #include "grid/model/PhraseGridModel.h"
 #include "grid/view/PhraseGridEvents.h"
 #include "grid/view/StringGrid.h"
 
 #include <memory>
-
-class TNewInplaceEdit;
 
 // The phrase grid: the base grid on a PhraseGridModel (texts, counts, property layers,
 // effective values, row and column operations).
@@ -21,11 +21,11 @@ class TNewInplaceEdit;
 // and ends with OnValidateEdit, then OnAfterEdit, or with OnCancelEdit after Escape; the
 // ending events come once the key or click that ended the edit has been handled. A rejected
 // edit brings the user back into the cell with the editor open, and keeps the focus in the
-// grid. Tab walks the cells in NextCellTab's direction; Ctrl+Ins copies, Shift+Del cuts and
+// grid. The edit life cycle (EditLifeCycle) decides all this; the grid's hooks call it.
+// Tab walks the cells in NextCellTab's direction; Ctrl+Ins copies, Shift+Del cuts and
 // Shift+Ins pastes the selected cells while no editor is open.
-class TPhraseGrid : public TStringGrid {
+class TPhraseGrid : public TStringGrid, public EditEvents {
     Q_OBJECT
-    friend class TNewInplaceEdit;
 
 public:
     explicit TPhraseGrid(QWidget* parent = nullptr);
@@ -59,24 +59,26 @@ public:
     bool EditMultiline() const { return editMultiline_; }
     void setEditMultiline(bool on) { editMultiline_ = on; }
     // Whether the editor opens with its whole text selected (else the caret at its end).
-    bool SelectEditText() const { return selectEditText_; }
-    void setSelectEditText(bool on) { selectEditText_ = on; }
+    bool SelectEditText() const { return editCycle_.SelectEditText(); }
+    void setSelectEditText(bool on) { editCycle_.setSelectEditText(on); }
     // After an edit that Enter ended and that was accepted, edit the next editable cell.
-    bool AutoEditNextCell() const { return autoEditNextCell_; }
-    void setAutoEditNextCell(bool on) { autoEditNextCell_ = on; }
-    T_nextcell NextCellEdit() const { return nextCellEdit_; }
-    void setNextCellEdit(T_nextcell direction) { nextCellEdit_ = direction; }
-    T_lastcell AfterLastCellEdit() const { return afterLastCellEdit_; }
-    void setAfterLastCellEdit(T_lastcell last) { afterLastCellEdit_ = last; }
+    bool AutoEditNextCell() const { return editCycle_.AutoEditNextCell(); }
+    void setAutoEditNextCell(bool on) { editCycle_.setAutoEditNextCell(on); }
+    T_nextcell NextCellEdit() const { return editCycle_.NextCellEdit(); }
+    void setNextCellEdit(T_nextcell direction) { editCycle_.setNextCellEdit(direction); }
+    T_lastcell AfterLastCellEdit() const { return editCycle_.AfterLastCellEdit(); }
+    void setAfterLastCellEdit(T_lastcell last) { editCycle_.setAfterLastCellEdit(last); }
     // Tab's direction (Shift+Tab goes the opposite way) and what it does past the last cell.
     T_nextcell NextCellTab() const { return nextCellTab_; }
     void setNextCellTab(T_nextcell direction) { nextCellTab_ = direction; }
     T_lastcell AfterLastCellTab() const { return afterLastCellTab_; }
     void setAfterLastCellTab(T_lastcell last) { afterLastCellTab_ = last; }
-    TCellEvent OnBeforeEdit;
-    TCellEventBool OnValidateEdit;
-    TCellEvent OnAfterEdit;
-    TCellEvent OnCancelEdit;
+    // The edit events OnBeforeEdit, OnValidateEdit, OnAfterEdit and OnCancelEdit come from
+    // EditEvents.
+    // Ends the open edit as the program: the editor closes, writing its text into its cell,
+    // and the edit is validated at once (a save, a reload and the end of the program need
+    // what is being typed in its cell, and the focus free).
+    void endEdit() { editCycle_.endEdit(); }
     // A left press on a column header (a fixed-row cell) or a row header (a fixed-column
     // cell; also beside a row, right of the last column).
     TColEvent OnFixedColClick;
@@ -116,41 +118,25 @@ protected:
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
 
-    // The editor-show decision: the base grid's answer, and only on an editable cell; it
-    // begins and ends edits.
+    // The editing hooks hand over to the edit life cycle. The editor-show decision: the base
+    // grid's answer, and only on an editable cell; it begins and ends edits.
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;
     void EditorTextChanged() override;
     void characterInput(QChar Key) override;
     void DoEnter() override;
     void DoExit() override;
-    void FontChanged() override;
-
-    // The editor's bound cell is the cell the model keeps on its text.
-    GridCell editorCell() const override;
-    void setEditorCell(GridCell cell) override;
     void gridLoaded() override;
+    // The cell's effective alignment, font and normal colours, and EditMultiline.
+    InplaceEditorSetup editorSetup(GridCell cell) override;
+    // Unbinding the editor because its cell is gone ends its edit.
+    void setEditorCell(GridCell cell) override;
 
 private:
-    TNewInplaceEdit* newEditor() const;
     void adjustLastCol();
 
     // Tab and Shift+Tab.
     void tabToNextCell(bool backwards);
-
-    // The edit notifications; the posted ones run once the input that posted them is done.
-    void postCancelEdit(GridCell cell);
-    void postEnterEdit(GridCell cell);
-    void postLeaveEdit(GridCell cell);
-    void cancelEdit(GridCell cell);
-    void leaveEdit(GridCell cell);
-    void enterEdit(GridCell cell);
-    void beforeEdit(GridCell cell);
-    void restoreEditor();
-    void concludeEdit(GridCell cell);
-    // Makes cell current and opens the editor there, keeping the focus in the grid.
-    void reopenEditorAt(GridCell cell);
-    void takeFocusBack();
 
     PhraseGridModel* phraseModel_;
 
@@ -162,21 +148,8 @@ private:
     GridCell hintCell_;
 
     bool editMultiline_ = false;
-    bool selectEditText_ = true;
-    bool autoEditNextCell_ = false;
-    T_nextcell nextCellEdit_ = T_nextcell::nc_rightdown;
-    T_lastcell afterLastCellEdit_ = T_lastcell::lc_newcolrow;
     T_nextcell nextCellTab_ = T_nextcell::nc_rightdown;
     T_lastcell afterLastCellTab_ = T_lastcell::lc_first;
 
-    // An edit began, or the grid itself reopened the editor, and has not ended: the grid
-    // keeps the focus.
-    bool refocus_ = false;
-    // The editor was open when the focus last left the grid (with goAlwaysShowEditor it is
-    // opened again, with this selection, when the focus comes back).
-    bool reentry_ = false;
-    int savedSelStart_ = 0;
-    int savedSelLength_ = 0;
-    // The grid is taking back the focus it did not give up: no entering.
-    bool takingFocusBack_ = false;
+    EditLifeCycle editCycle_;
 };

@@ -8,13 +8,9 @@
 
 class QObject;
 
-// The phrase grid's own events; like every component event, called only when assigned,
-// with the grid as Sender.
+// The phrase grid's own events besides its edit events (grid/editing/EditEvents.h); like every
+// component event, called only when assigned, with the grid as Sender.
 
-// Something happened to cell (col, row): an edit began, was accepted or was cancelled.
-using TCellEvent = std::function<void(QObject* Sender, int col, int row)>;
-// An edit of cell (col, row) ends; result starts true, and false rejects the edit.
-using TCellEventBool = std::function<void(QObject* Sender, int col, int row, bool& result)>;
 // A press on a column header (a fixed-row cell) or a row header (a fixed-column cell).
 using TColEvent = std::function<void(QObject* Sender, int col)>;
 using TRowEvent = std::function<void(QObject* Sender, int row)>;

@@ -2,10 +2,9 @@
 // virtual function of its own.
 #include "grid/view/PhraseGrid.h"
 
+#include "grid/mapping/ColorMapping.h"
+#include "grid/mapping/FontMapping.h"
 #include "grid/view/CellTextDrawing.h"
-#include "grid/view/ColorMapping.h"
-#include "grid/view/FontMapping.h"
-#include "runtime/Cp1252.h"
 
 #include <QPainter>
 
@@ -61,7 +60,7 @@ void TPhraseGrid::DrawCellText(int ACol, int ARow, TGridDrawState /*AState*/, QR
         return;
     }
     ARect.adjust(2, 2, -2, -2);
-    drawCellText(*Canvas(), ARect, fromCp1252(phraseModel_->Cells(ACol, ARow)),
+    drawCellText(*Canvas(), ARect, phraseModel_->cellView(ACol, ARow),
                  phraseModel_->effectiveAlignment(ACol, ARow),
                  phraseModel_->effectiveWordwrap(ACol, ARow));
 }

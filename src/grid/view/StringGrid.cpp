@@ -2,7 +2,8 @@
 #include "grid/view/StringGrid.h"
 
 #include "grid/editing/InplaceEdit.h"
-#include "grid/view/FontMapping.h"
+#include "grid/mapping/ColorMapping.h"
+#include "grid/mapping/FontMapping.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -23,6 +24,9 @@ void TStringGrid::initialize() {
     model_->setObserver(this);
     model_->setEditorLink(this);
     setFocusPolicy(Qt::StrongFocus);
+    // Without it a dead key would be lost on a closed cell: the letter after it would open
+    // the editor alone.
+    setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button pressed reach MouseMove too (hints follow the mouse).
     viewport()->setMouseTracking(true);
@@ -41,10 +45,8 @@ TStringGrid::~TStringGrid() {
     // Nothing may call back into a grid that is half gone: not the focus signal while the
     // editor is deleted, not the data while it is destroyed.
     disconnect(focusConnection_);
-    autoScroll_.stop();
-    clickEdit_.stop();
-    delete editor_;
-    editor_ = nullptr;
+    clickEdit_.disarm();
+    hosting_.deleteEditor();
     model_->setObserver(nullptr);
     model_->setEditorLink(nullptr);
 }
@@ -55,7 +57,7 @@ void TStringGrid::setOptions(TGridOptions options) {
     }
     options_ = options;
     applyThumbTracking();
-    if (editorMode_ && (!options_.testFlag(goEditing) || options_.testFlag(goRowSelect))) {
+    if (EditorMode() && (!options_.testFlag(goEditing) || options_.testFlag(goRowSelect))) {
         HideEditor();
     }
     if (!options_.testFlag(goRangeSelect)) {
@@ -160,9 +162,9 @@ void TStringGrid::gridCellChanged(int col, int row) {
 }
 
 void TStringGrid::gridCountsChanged() {
-    if (editorShown_ &&
-        (inplaceCell_.col >= model_->ColCount() || inplaceCell_.row >= model_->RowCount())) {
-        HideEdit();
+    const GridCell bound = editorCell();
+    if (editorVisible() && (bound.col >= model_->ColCount() || bound.row >= model_->RowCount())) {
+        closeEditor();
     }
     // A new fixed count starts the view again at the first non-fixed line.
     for (const GridAxis axis : {GridAxis::Columns, GridAxis::Rows}) {
@@ -204,7 +206,7 @@ void TStringGrid::gridCurrentChanged(GridCell oldCurrent, TGridRect /*oldSelecti
         HideEditor();
     }
     clampInView(model_->current());
-    UpdateEdit();
+    updateEditor();
 }
 
 void TStringGrid::gridFontChanged() {
@@ -212,8 +214,8 @@ void TStringGrid::gridFontChanged() {
 }
 
 void TStringGrid::FontChanged() {
-    if (editor_) {
-        editor_->setFont(toQFont(model_->Font()));
+    if (TInplaceEdit* editor = InplaceEditor()) {
+        editor->setFont(editorSetup(model_->current()).font);
         placeEditor();
     }
 }

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "grid/model/GridEditorLink.h"
+#include "grid/editing/EditorHosting.h"
+#include "grid/editing/InplaceEditorHost.h"
 #include "grid/model/StringGridModel.h"
 #include "grid/model/StringGridObserver.h"
 #include "grid/view/AxisMetrics.h"
+#include "grid/view/ClickToEdit.h"
+#include "grid/view/GridDrag.h"
 #include "grid/view/GridOptions.h"
 #include "widgets/ControlEvents.h"
 
 #include <QAbstractScrollArea>
-#include <QBasicTimer>
 #include <QByteArray>
 #include <QMetaObject>
 #include <QPoint>
@@ -40,7 +42,8 @@ using TDrawCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, c
 // Keys: keyPressEvent calls KeyDown(key, shift) and then, for each character the key types,
 // characterInput(character). A key that is no grid key and types nothing goes on to the
 // parent. Qt's Backtab arrives as Tab with ssShift. With goTabs the grid takes Tab and
-// Shift+Tab instead of moving the focus.
+// Shift+Tab instead of moving the focus. The grid takes part in input-method composition:
+// what a composition commits (é from a dead key and e) goes to characterInput too.
 //
 // The in-place editor (see the editor section) is created on first use by CreateEditor(),
 // shown over the current cell while the editor mode is on and CanEditShow() agrees, kept
@@ -49,12 +52,16 @@ using TDrawCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, c
 // With goEditing it opens on F2, on Enter (which closes it again, unless
 // goAlwaysShowEditor), on a typed character (which goes into it) and on a click on the
 // current cell. That click opens it only once the double-click time has passed without a
-// second click, so that a double-click never starts an edit.
+// second click, so that a double-click never starts an edit. The editor knows the grid only
+// as its InplaceEditorHost, and the model reaches the editor through the same interface (its
+// GridEditorLink).
+//
+// The grid's state lies in helpers of its own: the drag (GridDrag), the click that opens the
+// editor (ClickToEdit) and the editor it hosts (EditorHosting).
 class TStringGrid : public QAbstractScrollArea,
                     protected StringGridObserver,
-                    protected GridEditorLink {
+                    public InplaceEditorHost {
     Q_OBJECT
-    friend class TInplaceEdit;
 
 public:
     explicit TStringGrid(QWidget* parent = nullptr);
@@ -100,15 +107,14 @@ public:
     AxisMetrics metrics(GridAxis axis) const;
 
     // The editor mode: on shows the editor over the current cell when CanEditShow() agrees,
-    // off hides it (writing its text into its cell).
-    bool EditorMode() const { return editorMode_; }
-    void setEditorMode(bool on);
-    void ShowEditor();
-    void HideEditor();
-    // The editor, or nullptr before its first use.
-    TInplaceEdit* InplaceEditor() const { return editor_; }
-    // The cell the shown editor was loaded for; (-1, -1) while it is hidden.
-    GridCell InplaceCell() const { return inplaceCell_; }
+    // off hides it (writing its text into its cell). ShowEditor switches it on, HideEditor
+    // off.
+    bool EditorMode() const override { return hosting_.mode(); }
+    void ShowEditor() override;
+    void HideEditor() override;
+    // The editor, or nullptr before its first use. The cell it is bound to is its
+    // BoundCell().
+    TInplaceEdit* InplaceEditor() const override { return hosting_.editor(); }
 
     // The painter of the running paint, or nullptr outside painting. Inside DrawCell and
     // OnDrawCell its clip is the viewport, its brush the cell background and its pen the text
@@ -116,15 +122,15 @@ public:
     QPainter* Canvas() const { return canvas_; }
 
     // True while the keyboard focus is on the grid or its editor.
-    bool isActiveControl() const;
+    bool isActiveControl() const override;
 
     // Key handling, public so that the editor can hand keys to the grid.
     // KeyDown: fires OnKeyDown, then moves the current cell (arrows, Home, End, PgUp, PgDn,
     // with Ctrl and Shift as the framework does; Tab and Shift+Tab with goTabs).
-    virtual void KeyDown(int& Key, TShiftState Shift);
+    void KeyDown(int& Key, TShiftState Shift) override;
     // KeyPress: fires OnKeyPress; then, with goEditing and without goAlwaysShowEditor,
     // Enter opens or closes the editor and is consumed.
-    virtual void KeyPress(QChar& Key);
+    void KeyPress(QChar& Key) override;
 
     // Events, called only when assigned; Sender is the grid.
     TNotifyEvent OnDblClick;
@@ -155,8 +161,11 @@ protected:
     // Makes the editor on its first use; the grid owns it. The base makes a TInplaceEdit.
     virtual TInplaceEdit* CreateEditor();
     // The text the editor loads for a cell, and where its text goes when it hides.
-    virtual QByteArray GetEditText(int ACol, int ARow);
+    QByteArray GetEditText(int ACol, int ARow) override;
     virtual void SetEditText(int ACol, int ARow, const QByteArray& Value);
+    // What the editor takes from the cell it is loaded for. The base: left, the grid's Font
+    // and Color.
+    InplaceEditorSetup editorSetup(GridCell cell) override;
     // The user changed the editor's text (the cell is not written until the editor hides).
     virtual void EditorTextChanged() {}
 
@@ -172,7 +181,7 @@ protected:
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
-    virtual void DblClick();
+    void DblClick() override;
 
     // The focus entered the grid-or-editor from outside, or left both. Moves between the
     // grid and its own editor, and the window losing activation, are not entering or
@@ -201,7 +210,7 @@ protected:
 
     // Moves the focus on to the next (previous) control in the window's tab order that is
     // no part of the grid (its editor and scroll bars are); false when there is none.
-    bool focusNextControl(bool backwards);
+    bool focusNextControl(bool backwards) override;
 
     // Observer of the data.
     void gridRepaint() override;
@@ -212,19 +221,25 @@ protected:
     void gridFontChanged() override;
 
     // The data's hold on the editor: visible means shown for a cell (also while that cell
-    // is scrolled out of view).
-    bool editorVisible() const override { return editorShown_; }
-    GridCell editorCell() const override { return inplaceCell_; }
+    // is scrolled out of view); the cell is the editor's bound cell.
+    bool editorVisible() const override { return hosting_.shown(); }
+    GridCell editorCell() const override;
     void setEditorCell(GridCell cell) override;
-    void hideEditor() override { HideEditor(); }
-    void showEditor() override { ShowEditor(); }
 
     // Shows the editor over the current cell if CanEditShow() agrees, creating and loading
-    // it as needed (the framework's UpdateEdit). CanEditShow() is asked again once the
-    // editor is loaded, before it is placed, as the framework does.
-    void UpdateEdit();
+    // it as needed. CanEditShow() is asked again once the editor is loaded, before it is
+    // placed, as the framework does.
+    void updateEditor();
     // Hides the editor, writing a changed text into its cell; the editor mode stays.
-    void HideEdit();
+    void closeEditor() override;
+
+    // The rest of the editor's view of the grid.
+    QWidget* editorParent() override { return viewport(); }
+    GridCell currentCell() const override { return model_->current(); }
+    bool takesTabs() const override { return options_.testFlag(goTabs); }
+    void editorKeyDown(int& Key, TShiftState Shift) override;
+    bool alwaysShowsEditor() const override { return options_.testFlag(goAlwaysShowEditor); }
+    void focusGrid() override { setFocus(Qt::OtherFocusReason); }
 
     // Qt events.
     bool event(QEvent* event) override;
@@ -237,18 +252,18 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Composed input (a dead key and a letter, an input method): the characters it commits
+    // are typed as the characters of a key are.
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
 
 private:
     static constexpr int kColsSlot = 0;
     static constexpr int kRowsSlot = 1;
     static constexpr int slot(GridAxis axis) { return axis == GridAxis::Columns ? 0 : 1; }
-
-    // What a left-button drag is doing.
-    enum class GridState : std::uint8_t { Normal, Selecting, LineMoving };
 
     void initialize();
 
@@ -278,7 +293,8 @@ private:
     void autoScrollStep();
     bool startLineMove(GridCell cell);
     void lineMoveTo(QPoint point);
-    void finishLineMove();
+    // The button was let go: a moved line lands.
+    void finishDrag();
 
     // Keys (StringGridKeys.cpp).
     void moveByKey(int key, TShiftState shift);
@@ -286,9 +302,7 @@ private:
     void deliverCharacters(const QString& text);
 
     // Editor (StringGridEditor.cpp).
-    void loadEditor();
     void placeEditor();
-    void keepFocusFromEditor();
     void focusChanged(QWidget* old, QWidget* now);
     bool isInside(const QWidget* widget) const;
     void mirrorWidgetFont();
@@ -296,10 +310,8 @@ private:
     // F2, Enter, typing or a click: the current cell is scrolled into view and edited.
     void openEditorByUser();
     void showHint(const THintInfo& info, QPoint defaultPos);
-    // The click on the current cell that opens the editor once no second click follows.
-    void armClickEdit(GridCell cell);
-    void clickEditDue();
-    void disarmClickEdit();
+    // The click on the current cell counts (ClickToEdit).
+    void clickEditDue(GridCell cell);
 
     std::unique_ptr<StringGridModel> model_;
     TGridOptions options_ = kDefaultGridOptions;
@@ -312,25 +324,13 @@ private:
     int shownFixed_[2] = {StringGridModel::kInitialFixedCols, StringGridModel::kInitialFixedRows};
 
     QPainter* canvas_ = nullptr;
-
-    GridState gridState_ = GridState::Normal;
-    GridAxis moveAxis_ = GridAxis::Columns;
-    int moveFrom_ = -1;
-    int moveTo_ = -1;
-    QPoint lastMousePos_;
-    QBasicTimer autoScroll_;
-    QBasicTimer clickEdit_;
-    GridCell clickEditCell_;
-    bool clickEditOnRelease_ = false;
     bool liveThumbTracking_ = false;
 
-    TInplaceEdit* editor_ = nullptr;
-    bool editorMode_ = false;
-    bool editorShown_ = false;
-    GridCell inplaceCell_;
-    QByteArray loadedText_;
-    bool loadingEditor_ = false;
-    bool keepingFocus_ = false;
+    GridDrag drag_{[this] { autoScrollStep(); }};
+    ClickToEdit clickEdit_{[this] { return drag_.active(); },
+                           [this](GridCell cell) { clickEditDue(cell); }};
+    EditorHosting hosting_{*this};
+    // The focus is on the grid or its editor (DoEnter ran, DoExit not yet).
     bool entered_ = false;
     QMetaObject::Connection focusConnection_;
 };

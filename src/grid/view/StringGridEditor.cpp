@@ -1,37 +1,32 @@
 // The base grid's one in-place editor: created on first use, shown over the current cell
 // while the editor mode is on and CanEditShow() agrees, kept over its cell while the grid
-// scrolls or resizes, and writing its text into its cell when it hides. Also the focus
-// entering and leaving the grid-or-editor, and the tooltip.
+// scrolls or resizes, and writing its text into its cell when it hides (EditorHosting holds
+// its state). Also the focus entering and leaving the grid-or-editor, and the tooltip.
 #include "grid/view/StringGrid.h"
 
 #include "grid/editing/InplaceEdit.h"
+#include "grid/mapping/ColorMapping.h"
+#include "grid/mapping/FontMapping.h"
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QToolTip>
 
-void TStringGrid::setEditorMode(bool on) {
-    if (on) {
-        ShowEditor();
-    } else {
-        HideEditor();
-    }
-}
+#include <optional>
 
 void TStringGrid::ShowEditor() {
-    editorMode_ = true;
-    UpdateEdit();
+    hosting_.setMode(true);
+    updateEditor();
 }
 
 void TStringGrid::HideEditor() {
-    editorMode_ = false;
-    HideEdit();
+    hosting_.setMode(false);
+    closeEditor();
 }
 
 bool TStringGrid::CanEditShow() {
-    return options_.testFlag(goEditing) && !options_.testFlag(goRowSelect) && editorMode_ &&
+    return options_.testFlag(goEditing) && !options_.testFlag(goRowSelect) && EditorMode() &&
            (isActiveControl() || options_.testFlag(goAlwaysShowEditor));
 }
 
@@ -47,92 +42,70 @@ void TStringGrid::SetEditText(int ACol, int ARow, const QByteArray& Value) {
     model_->setCells(ACol, ARow, Value);
 }
 
-void TStringGrid::UpdateEdit() {
+InplaceEditorSetup TStringGrid::editorSetup(GridCell /*cell*/) {
+    const QPalette& colors = palette();
+    const QColor background = toQColor(model_->Color(), colors);
+    const QColor text = toQColor(model_->Font().Color(), colors);
+    return {TMyAlign::alLeft, toQFont(model_->Font()),
+            background.isValid() ? background : colors.color(QPalette::Base),
+            text.isValid() ? text : colors.color(QPalette::Text), false};
+}
+
+void TStringGrid::editorKeyDown(int& Key, TShiftState Shift) {
+    if (OnKeyDown) {
+        OnKeyDown(this, Key, Shift);
+    }
+}
+
+void TStringGrid::updateEditor() {
     if (!CanEditShow()) {
         return;
     }
-    if (!editor_) {
-        editor_ = CreateEditor();
-        editor_->hide();
-        connect(editor_, &QPlainTextEdit::textChanged, this, [this] {
-            if (!loadingEditor_) {
-                EditorTextChanged();
-            }
-        });
+    if (!InplaceEditor()) {
+        hosting_.adopt(CreateEditor(), [this] { EditorTextChanged(); });
     }
-    if (!editorShown_ || inplaceCell_ != model_->current()) {
-        HideEdit();
-        loadEditor();
+    if (!editorVisible() || editorCell() != model_->current()) {
+        closeEditor();
+        hosting_.load();
     }
     if (!CanEditShow()) {
-        HideEdit();
+        closeEditor();
         return;
     }
     placeEditor();
-    if (isActiveControl() && !editor_->isHidden()) {
-        editor_->setFocus(Qt::OtherFocusReason);
+    if (isActiveControl() && hosting_.covers()) {
+        InplaceEditor()->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void TStringGrid::loadEditor() {
-    {
-        const QScopedValueRollback loading(loadingEditor_, true);
-        inplaceCell_ = model_->current();
-        editor_->UpdateContents();
-    }
-    loadedText_ = editor_->Text();
-    editor_->SelectAll();
-    editorShown_ = true;
-}
-
-void TStringGrid::HideEdit() {
-    if (!editor_ || !editorShown_) {
+void TStringGrid::closeEditor() {
+    const GridCell cell = editorCell();
+    if (!hosting_.close()) {
         return;
     }
-    const GridCell cell = inplaceCell_;
-    editorShown_ = false;
-    inplaceCell_ = GridCell{};
-    keepFocusFromEditor();
-    editor_->hide();
     viewport()->update();
-    // An unchanged text is not written back, so the cell keeps its exact bytes (line ends
-    // the box cannot hold, for one).
-    const QByteArray text = editor_->Text();
-    if (cell.col >= 0 && cell.row >= 0 && text != loadedText_) {
-        SetEditText(cell.col, cell.row, text);
+    const std::optional<QByteArray> text = hosting_.changedText();
+    if (text && cell.col >= 0 && cell.row >= 0) {
+        SetEditText(cell.col, cell.row, *text);
     }
 }
 
-void TStringGrid::keepFocusFromEditor() {
-    // Qt would hand the focus of a hidden widget to the next control: the grid keeps it.
-    if (editor_ && editor_->hasFocus()) {
-        const QScopedValueRollback guard(keepingFocus_, true);
-        setFocus(Qt::OtherFocusReason);
-    }
+GridCell TStringGrid::editorCell() const {
+    const TInplaceEdit* editor = InplaceEditor();
+    return editor ? editor->BoundCell() : GridCell{};
 }
 
 void TStringGrid::setEditorCell(GridCell cell) {
-    inplaceCell_ = cell;
-    placeEditor();
+    if (TInplaceEdit* editor = InplaceEditor()) {
+        editor->setBoundCell(cell);
+        placeEditor();
+    }
 }
 
 void TStringGrid::placeEditor() {
-    if (!editor_) {
-        return;
-    }
-    const QRect rect = editorShown_ ? CellRect(inplaceCell_.col, inplaceCell_.row) : QRect();
-    if (rect.isEmpty()) {
-        // Scrolled out of view (or closed): the editor mode and its cell stay.
-        if (!editor_->isHidden()) {
-            keepFocusFromEditor();
-            editor_->hide();
-            viewport()->update();
-        }
-        return;
-    }
-    editor_->setGeometry(rect);
-    if (editor_->isHidden()) {
-        editor_->show();
+    const QRect rect = editorVisible() ? CellRect(editorCell().col, editorCell().row) : QRect();
+    // Scrolled out of view (or closed), it hides; the editor mode and its cell stay.
+    if (hosting_.place(rect)) {
         viewport()->update();
     }
 }
@@ -140,8 +113,8 @@ void TStringGrid::placeEditor() {
 void TStringGrid::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
-    if (!keepingFocus_ && editorShown_ && editor_ && !editor_->isHidden()) {
-        editor_->setFocus(event->reason());
+    if (!hosting_.keepingFocus() && editorVisible() && hosting_.covers()) {
+        InplaceEditor()->setFocus(event->reason());
     }
 }
 
@@ -171,11 +144,11 @@ void TStringGrid::DoEnter() {
         OnEnter(this);
     }
     // An editor that always shows comes back with the focus.
-    UpdateEdit();
+    updateEditor();
 }
 
 void TStringGrid::DoExit() {
-    disarmClickEdit();
+    clickEdit_.disarm();
     if (OnExit) {
         OnExit(this);
     }

@@ -5,6 +5,7 @@
 
 #include "grid/editing/InplaceEdit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -44,7 +45,7 @@ bool TStringGrid::event(QEvent* event) {
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {
-    disarmClickEdit();
+    clickEdit_.disarm();
     const KeyInput input = keyInput(*event);
     int key = input.key;
     KeyDown(key, input.shift);
@@ -56,6 +57,27 @@ void TStringGrid::keyPressEvent(QKeyEvent* event) {
     event->setAccepted(key == 0 || gridKey || !input.characters.isEmpty());
 }
 
+void TStringGrid::inputMethodEvent(QInputMethodEvent* event) {
+    // The text being composed shows nowhere until it is committed: the editor it would go
+    // into opens only with the first committed character.
+    if (!event->commitString().isEmpty()) {
+        clickEdit_.disarm();
+        deliverCharacters(event->commitString());
+    }
+    event->accept();
+}
+
+QVariant TStringGrid::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImCursorRectangle) {
+        // Where typing goes: the current cell.
+        const QRect cell = CellRect(model_->Col(), model_->Row());
+        if (!cell.isEmpty()) {
+            return cell.translated(viewport()->pos());
+        }
+    }
+    return QAbstractScrollArea::inputMethodQuery(query);
+}
+
 void TStringGrid::deliverCharacters(const QString& text) {
     for (const QChar character : text) {
         characterInput(character);
@@ -65,8 +87,8 @@ void TStringGrid::deliverCharacters(const QString& text) {
 void TStringGrid::characterInput(QChar Key) {
     if (options_.testFlag(goEditing) && (Key == QChar(8) || Key.unicode() >= 0x20)) {
         openEditorByUser();
-        if (editorShown_ && editor_ && !editor_->isHidden()) {
-            editor_->receiveCharacter(Key);
+        if (editorVisible() && hosting_.covers()) {
+            InplaceEditor()->receiveCharacter(Key);
         }
         return;
     }
@@ -79,7 +101,7 @@ void TStringGrid::KeyPress(QChar& Key) {
     }
     if (Key == QChar(u'\r') && options_.testFlag(goEditing) &&
         !options_.testFlag(goAlwaysShowEditor)) {
-        if (editorMode_) {
+        if (EditorMode()) {
             HideEditor();
         } else {
             openEditorByUser();

@@ -3,43 +3,42 @@
 // calls the data's move, which carries the texts and everything else that follows them.
 #include "grid/view/StringGrid.h"
 
+#include <optional>
+
 bool TStringGrid::startLineMove(GridCell cell) {
     const int fixedCols = model_->FixedCols();
     const int fixedRows = model_->FixedRows();
     if (options_.testFlag(goColMoving) && cell.row >= 0 && cell.row < fixedRows &&
         cell.col >= fixedCols) {
-        moveAxis_ = GridAxis::Columns;
-        moveFrom_ = cell.col;
+        drag_.startLineMove(GridAxis::Columns, cell.col);
     } else if (options_.testFlag(goRowMoving) && cell.col >= 0 && cell.col < fixedCols &&
                cell.row >= fixedRows) {
-        moveAxis_ = GridAxis::Rows;
-        moveFrom_ = cell.row;
+        drag_.startLineMove(GridAxis::Rows, cell.row);
     } else {
         return false;
     }
-    moveTo_ = moveFrom_;
-    gridState_ = GridState::LineMoving;
     return true;
 }
 
 void TStringGrid::lineMoveTo(QPoint point) {
-    const int target =
-        clampedLineAt(moveAxis_, moveAxis_ == GridAxis::Columns ? point.x() : point.y());
-    if (target >= 0 && target != moveTo_) {
-        moveTo_ = target;
+    const GridAxis axis = drag_.lineAxis();
+    if (drag_.moveLineTo(clampedLineAt(axis, axis == GridAxis::Columns ? point.x() : point.y()))) {
         viewport()->update();
     }
 }
 
-void TStringGrid::finishLineMove() {
-    gridState_ = GridState::Normal;
-    viewport()->update();
-    if (moveTo_ < 0 || moveTo_ == moveFrom_) {
+void TStringGrid::finishDrag() {
+    const bool moving = drag_.kind() == GridDrag::Kind::LineMoving;
+    const std::optional<GridDrag::LineMove> move = drag_.finish();
+    if (moving) {
+        viewport()->update();
+    }
+    if (!move) {
         return;
     }
-    if (moveAxis_ == GridAxis::Columns) {
-        model_->MoveColumn(moveFrom_, moveTo_);
+    if (move->axis == GridAxis::Columns) {
+        model_->MoveColumn(move->from, move->to);
     } else {
-        model_->MoveRow(moveFrom_, moveTo_);
+        model_->MoveRow(move->from, move->to);
     }
 }

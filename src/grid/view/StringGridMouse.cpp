@@ -3,16 +3,12 @@
 // opens the editor, and the mouse events.
 #include "grid/view/StringGrid.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 
 #include <algorithm>
 #include <optional>
 
 namespace {
-
-// How often a drag beyond the cells scrolls by one line.
-constexpr int kAutoScrollIntervalMs = 60;
 
 struct MouseArguments {
     TMouseButton button;
@@ -43,7 +39,7 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
 void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     if (const auto mouse = mouseArguments(*event)) {
         if (mouse->button == TMouseButton::mbLeft) {
-            disarmClickEdit();
+            clickEdit_.disarm();
             DblClick();
         }
         MouseDown(mouse->button, mouse->shift | ssDouble, mouse->at.x(), mouse->at.y());
@@ -69,9 +65,9 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
     if (!isActiveControl()) {
         setFocus(Qt::MouseFocusReason);
     }
-    lastMousePos_ = QPoint(X, Y);
+    drag_.setPointer(QPoint(X, Y));
     if (Button == TMouseButton::mbLeft && !Shift.testFlag(ssDouble)) {
-        disarmClickEdit();
+        clickEdit_.disarm();
         const GridCell cell = MouseCoord(X, Y);
         if (cell.col >= model_->FixedCols() && cell.row >= model_->FixedRows()) {
             const bool onCurrent = cell == model_->current();
@@ -80,10 +76,10 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
             } else {
                 model_->setCurrentCell(cell.col, cell.row);
                 if (onCurrent && options_.testFlag(goEditing)) {
-                    armClickEdit(cell);
+                    clickEdit_.arm(cell);
                 }
             }
-            gridState_ = GridState::Selecting;
+            drag_.startSelecting();
         } else {
             startLineMove(cell);
         }
@@ -94,18 +90,13 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 }
 
 void TStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
-    lastMousePos_ = QPoint(X, Y);
-    if (gridState_ != GridState::Normal) {
-        dragTo(lastMousePos_);
+    drag_.setPointer(QPoint(X, Y));
+    if (drag_.active()) {
+        dragTo(drag_.pointer());
         // Beyond the scrolled part of the grid the view follows the pointer.
-        const bool outside = X < metrics(GridAxis::Columns).fixedExtent() ||
-                             Y < metrics(GridAxis::Rows).fixedExtent() ||
-                             X >= viewport()->width() || Y >= viewport()->height();
-        if (outside && !autoScroll_.isActive()) {
-            autoScroll_.start(kAutoScrollIntervalMs, this);
-        } else if (!outside) {
-            autoScroll_.stop();
-        }
+        drag_.scrollWhileOutside(X < metrics(GridAxis::Columns).fixedExtent() ||
+                                 Y < metrics(GridAxis::Rows).fixedExtent() ||
+                                 X >= viewport()->width() || Y >= viewport()->height());
     }
     if (OnMouseMove) {
         OnMouseMove(this, Shift, X, Y);
@@ -114,14 +105,8 @@ void TStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (Button == TMouseButton::mbLeft) {
-        autoScroll_.stop();
-        if (gridState_ == GridState::LineMoving) {
-            finishLineMove();
-        }
-        gridState_ = GridState::Normal;
-        if (clickEditOnRelease_) {
-            clickEditDue();
-        }
+        finishDrag();
+        clickEdit_.released();
     }
     if (OnMouseUp) {
         OnMouseUp(this, Button, Shift, X, Y);
@@ -150,7 +135,7 @@ GridCell TStringGrid::clampedCellAt(QPoint point) const {
 }
 
 void TStringGrid::dragTo(QPoint point) {
-    if (gridState_ == GridState::LineMoving) {
+    if (drag_.kind() == GridDrag::Kind::LineMoving) {
         lineMoveTo(point);
         return;
     }
@@ -166,11 +151,11 @@ void TStringGrid::dragTo(QPoint point) {
 }
 
 void TStringGrid::autoScrollStep() {
-    if (gridState_ == GridState::Normal) {
-        autoScroll_.stop();
+    if (!drag_.active()) {
+        drag_.scrollWhileOutside(false);
         return;
     }
-    const QPoint at = lastMousePos_;
+    const QPoint at = drag_.pointer();
     const auto step = [&](GridAxis axis, int p) {
         const AxisMetrics m = metrics(axis);
         if (p < m.fixedExtent()) {
@@ -184,40 +169,9 @@ void TStringGrid::autoScrollStep() {
     dragTo(at);
 }
 
-void TStringGrid::armClickEdit(GridCell cell) {
-    clickEditCell_ = cell;
-    clickEditOnRelease_ = false;
-    clickEdit_.start(QApplication::doubleClickInterval(), this);
-}
-
-void TStringGrid::disarmClickEdit() {
-    clickEdit_.stop();
-    clickEditOnRelease_ = false;
-}
-
-void TStringGrid::clickEditDue() {
-    clickEdit_.stop();
-    if (gridState_ != GridState::Normal) {
-        // The button is still held: the click ends when it is let go.
-        clickEditOnRelease_ = true;
-        return;
-    }
-    clickEditOnRelease_ = false;
-    const GridCell cell = clickEditCell_;
+void TStringGrid::clickEditDue(GridCell cell) {
     const TGridRect single{cell.col, cell.row, cell.col, cell.row};
     if (model_->current() == cell && model_->Selection() == single && isActiveControl()) {
         openEditorByUser();
     }
-}
-
-void TStringGrid::timerEvent(QTimerEvent* event) {
-    if (event->timerId() == autoScroll_.timerId()) {
-        autoScrollStep();
-        return;
-    }
-    if (event->timerId() == clickEdit_.timerId()) {
-        clickEditDue();
-        return;
-    }
-    QAbstractScrollArea::timerEvent(event);
 }

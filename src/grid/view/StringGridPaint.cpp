@@ -3,8 +3,8 @@
 #include "grid/view/StringGrid.h"
 
 #include "grid/editing/InplaceEdit.h"
-#include "grid/view/ColorMapping.h"
-#include "grid/view/FontMapping.h"
+#include "grid/mapping/ColorMapping.h"
+#include "grid/mapping/FontMapping.h"
 #include "runtime/Cp1252.h"
 
 #include <QPaintEvent>
@@ -83,7 +83,8 @@ void TStringGrid::paintEvent(QPaintEvent* event) {
     const AxisMetrics rows = metrics(GridAxis::Rows);
     const TGridRect selection = shownSelection();
     const bool focused = isActiveControl();
-    const bool editorCovers = editor_ && !editor_->isHidden();
+    const bool editorCovers = hosting_.covers();
+    const GridCell editorAt = editorCell();
     const QRect dirty = event->rect();
     const QFont gridFont = toQFont(model_->Font());
 
@@ -96,7 +97,7 @@ void TStringGrid::paintEvent(QPaintEvent* event) {
             }
             const bool fixed = model_->isFixed(col, row);
             drawGridLines(painter, rect, fixed);
-            if (editorCovers && col == inplaceCell_.col && row == inplaceCell_.row) {
+            if (editorCovers && col == editorAt.col && row == editorAt.row) {
                 return;
             }
             const TGridDrawState state = drawState(col, row, selection, focused);
@@ -126,7 +127,7 @@ void TStringGrid::paintEvent(QPaintEvent* event) {
             drawFocusRect(painter, last.isEmpty() ? first : first.united(last));
         }
     }
-    if (gridState_ == GridState::LineMoving) {
+    if (drag_.kind() == GridDrag::Kind::LineMoving) {
         drawLineMoveMark(painter);
     }
     canvas_ = nullptr;
@@ -188,13 +189,15 @@ void TStringGrid::drawFocusRect(QPainter& painter, const QRect& rect) const {
 
 void TStringGrid::drawLineMoveMark(QPainter& painter) const {
     // A bar on the edge where the dragged line would land.
-    const GridAxis axis = moveAxis_;
+    const GridAxis axis = drag_.lineAxis();
+    const int from = drag_.lineFrom();
+    const int to = drag_.lineTo();
     const AxisMetrics m = metrics(axis);
-    const auto start = m.start(moveTo_);
-    if (!start || moveTo_ == moveFrom_) {
+    const auto start = m.start(to);
+    if (!start || to == from) {
         return;
     }
-    const std::int64_t edge = moveTo_ < moveFrom_ ? *start : *start + m.size(moveTo_);
+    const std::int64_t edge = to < from ? *start : *start + m.size(to);
     const int at = static_cast<int>(std::min<std::int64_t>(edge, m.clientExtent())) - 1;
     const QColor color = palette().color(QPalette::Highlight);
     if (axis == GridAxis::Columns) {

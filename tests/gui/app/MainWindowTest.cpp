@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextCursor>
 
 namespace {
 
@@ -179,6 +180,30 @@ TEST_F(MainWindowTest, ShiftDelAndShiftInsAreRowCommandsWhereverTheFocusIs) {
     QTest::keyClick(g.InplaceEditor(), Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(g.InplaceEditor()->toPlainText(), edited);
     EXPECT_EQ(column(0, 2), "a1 a2");
+}
+
+// A TAB in the preview would be typed into the chat, where a browser takes it as a focus
+// move: Tab and Shift+Tab move the focus, as in a dialog; Ctrl+Tab still types one.
+TEST_F(MainWindowTest, TabAndShiftTabInThePreviewBoxMoveTheFocus) {
+    QPlainTextEdit& memo = *fMain->Memo1;
+    memo.setPlainText(QStringLiteral("Hallo"));
+    memo.setFocus();
+    memo.moveCursor(QTextCursor::End);
+    QTest::keyClick(&memo, Qt::Key_Tab);
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("Hallo"));
+    QWidget* next = QApplication::focusWidget();
+    EXPECT_NE(next, &memo);
+    ASSERT_NE(next, nullptr);
+    QTest::keyClick(next, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &memo);
+    QTest::keyClick(&memo, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_NE(QApplication::focusWidget(), &memo);
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("Hallo"));
+
+    memo.setFocus();
+    QTest::keyClick(&memo, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("Hallo\t"));
+    EXPECT_EQ(QApplication::focusWidget(), &memo);
 }
 
 TEST_F(MainWindowTest, EveryPageEditsCellsOverSeveralLines) {

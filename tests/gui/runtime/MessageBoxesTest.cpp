@@ -90,4 +90,10 @@ TEST(MessageBoxes, ConfirmationAnswersWithTheButtonPressed) {
     answer = true;
     runBox(QString(), ask);
     EXPECT_FALSE(answer) << "closing the box without a button answers no";
+
+    const SeenBox noByDefault = runBox(QStringLiteral("&Ja"), [&] {
+        answer = askConfirmation(QStringLiteral("Trotzdem?"), MessageBoxAnswer::No);
+    });
+    EXPECT_EQ(noByDefault.defaultButton, QStringLiteral("&Nein"));
+    EXPECT_TRUE(answer);
 }

@@ -37,11 +37,11 @@ public:
         cell = newCell;
         log.push_back("bind " + std::to_string(cell.col) + "," + std::to_string(cell.row));
     }
-    void hideEditor() override {
+    void HideEditor() override {
         visible = false;
         log.emplace_back("hide");
     }
-    void showEditor() override {
+    void ShowEditor() override {
         visible = true;
         log.emplace_back("show");
     }

@@ -26,6 +26,7 @@
 //   what it holds comes back through the page title in the window's caption.
 // - X11Probe: the test's own connection, to look at captions, focus, WM_STATE and Caps
 //   Lock independently of the code under test.
+// - X11User: a user's clicks and keys through XTest, for a program running in the test.
 // - ChildProcess, TemporaryDirectory: processes and scratch directories that clean up.
 //
 // The packages these need are listed in tools/packages/test-x11.txt.
@@ -36,4 +37,5 @@
 #include "support/x11/Openbox.h"
 #include "support/x11/TemporaryDirectory.h"
 #include "support/x11/X11Probe.h"
+#include "support/x11/X11User.h"
 #include "support/x11/XvfbDisplay.h"

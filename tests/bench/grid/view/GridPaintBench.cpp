@@ -1,7 +1,13 @@
 // Painting one full viewport of a phrase page of 100,000 rows: the target is at most 16 ms
 // (the median), one frame at 60 Hz. Runs on the offscreen platform unless another is set.
 //
+// Painting a cell that holds 50 MB: only what can show in the cell is measured and laid
+// out, so a paint costs what a short text does. peak_heap is the heap's peak growth during
+// one paint.
+//
 //   grid_paint_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+#include "support/bench/HeapCounter.h"
+
 #include "grid/text/GridText.h"
 #include "grid/view/PhraseGrid.h"
 
@@ -10,6 +16,9 @@
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <string>
 
 namespace {
 
@@ -103,6 +112,50 @@ void BM_LoadIntoShownGrid(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadIntoShownGrid)->Unit(benchmark::kMillisecond);
+
+// One cell of 50 MB on a text page, in each word-wrap setting (0 none, 1 word wrap,
+// 2 ellipsis) and either as one line or as many short lines.
+void BM_PaintFiftyMegabyteCell(benchmark::State& state) {
+    const auto wordwrap = static_cast<T_Wordwrap>(state.range(0));
+    const bool lines = state.range(1) != 0;
+    QByteArray text;
+    text.reserve(50 << 20);
+    const QByteArray line = "Ein langer Text, der nicht in eine Zelle passt, und noch mehr.";
+    while (text.size() < (50 << 20)) {
+        text += line;
+        text += lines ? "\r\n" : " ";
+    }
+    TPhraseGrid grid;
+    PhraseGridModel& model = grid.model();
+    model.setFixedCols(0);
+    model.setFixedRows(0);
+    model.setColCount(1);
+    model.setRowCount(3);
+    model.setDefaultColWidth(400);
+    model.setDefaultRowHeight(50);
+    model.setWordwrap(wordwrap);
+    model.setCells(0, 1, text);
+    text.clear();
+    grid.resize(420, 200);
+    grid.show();
+    QWidget* viewport = grid.viewport();
+    QImage image(viewport->size(), QImage::Format_ARGB32_Premultiplied);
+    std::size_t largest = 0;
+    for (auto _ : state) {
+        const std::size_t before = HeapCounter::current();
+        HeapCounter::resetPeak();
+        viewport->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+        largest = std::max(largest, HeapCounter::peak() - before);
+    }
+    state.counters["peak_heap"] = static_cast<double>(largest);
+    const char* const modes[] = {"ww_none", "ww_wordwrap", "ww_ellipsis"};
+    state.SetLabel(std::string(modes[state.range(0)]) + (lines ? ", short lines" : ", one line"));
+}
+BENCHMARK(BM_PaintFiftyMegabyteCell)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 

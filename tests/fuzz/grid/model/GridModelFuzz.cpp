@@ -39,8 +39,8 @@ public:
     bool editorVisible() const override { return visible; }
     GridCell editorCell() const override { return cell; }
     void setEditorCell(GridCell newCell) override { cell = newCell; }
-    void hideEditor() override { visible = false; }
-    void showEditor() override { visible = true; }
+    void HideEditor() override { visible = false; }
+    void ShowEditor() override { visible = true; }
     bool visible = false;
     GridCell cell;
 };

@@ -4,6 +4,7 @@
 #include "support/grid/PhraseGridWindow.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QTextDocument>
 
 #include <string>
@@ -314,6 +315,95 @@ TEST_F(Editing, AnEditStaysWithItsTextWhenRowsAreInsertedOrRemovedAbove) {
     settle();
     EXPECT_EQ(events, (Events{"before 1,3", "validate 1,3", "after 1,3"}));
     EXPECT_EQ(model().Cells(1, 3), "drei");
+}
+
+TEST_F(Editing, RemovingTheEditedRowEndsItsEditAndTheFocusGoesWhereTheUserPutsIt) {
+    grid->setEditMultiline(true);
+    model().setCells(1, 3, "drei");
+    model().setCells(1, 4, "vier");
+    model().setCurrentCell(1, 2);
+    key(Qt::Key_F2);
+    ASSERT_TRUE(editorShows());
+    model().RemoveRow(2);
+    settle();
+    EXPECT_FALSE(editorShows());
+    EXPECT_EQ(model().Cells(1, 2), "drei");
+
+    QTest::mouseClick(other, Qt::LeftButton);
+    EXPECT_TRUE(other->hasFocus()) << "the grid does not hold on to an edit whose row is gone";
+    type(QStringLiteral("abc"));
+    settle();
+    EXPECT_EQ(other->text(), QStringLiteral("abc"));
+    EXPECT_FALSE(editorShows());
+    EXPECT_EQ(model().Cells(1, 2), "drei") << "the row that moved up keeps its text";
+    EXPECT_EQ(events, Events{"before 1,2"}) << "nothing to validate: the cell is gone";
+    EXPECT_TRUE(pressed.isEmpty());
+}
+
+TEST_F(Editing, AfterRowsMovedUnderAnEditTheFocusStillLeavesAndTheEditEndsInItsCell) {
+    grid->setEditMultiline(true);
+    model().setCurrentCell(1, 3);
+    key(Qt::Key_F2);
+    type(QStringLiteral("drei"));
+    model().InsertRow(1);
+    model().InsertRow(4);
+    model().RemoveRow(2);
+    settle();
+    EXPECT_EQ(current(), (GridCell{1, 4}));
+    QTest::mouseClick(other, Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(other->hasFocus());
+    EXPECT_FALSE(editorShows());
+    EXPECT_EQ(model().Cells(1, 4), "drei");
+    EXPECT_EQ(model().Cells(1, 3), "") << "the row inserted at the edited one";
+    EXPECT_EQ(events, (Events{"before 1,3", "validate 1,4", "after 1,4"}));
+}
+
+TEST_F(Editing, AnEditTheProgramEndsIsWrittenAndValidatedAndLeavesTheFocusFree) {
+    grid->setEditMultiline(true);
+    model().setCurrentCell(1, 2);
+    key(Qt::Key_F2);
+    type(QStringLiteral("neu"));
+    grid->endEdit();
+    EXPECT_FALSE(editorShows());
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(model().Cells(1, 2), "neu");
+    EXPECT_EQ(events, (Events{"before 1,2", "validate 1,2", "after 1,2"}));
+    QTest::mouseClick(other, Qt::LeftButton);
+    EXPECT_TRUE(other->hasFocus());
+    key(Qt::Key_Down);
+    settle();
+    EXPECT_EQ(events.size(), 3u) << "the ended edit ends only once";
+}
+
+TEST_F(Editing, ACharacterComposedOnAClosedCellStartsTheEditorWithIt) {
+    grid->setEditMultiline(true);
+    QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImCursorRectangle);
+    QApplication::sendEvent(grid, &query);
+    EXPECT_TRUE(query.value(Qt::ImEnabled).toBool()) << "the grid takes part in composing";
+    EXPECT_EQ(query.value(Qt::ImCursorRectangle).toRect(), grid->CellRect(1, 1));
+
+    QInputMethodEvent composing(QStringLiteral("\u00B4"), {});
+    QApplication::sendEvent(grid, &composing);
+    EXPECT_FALSE(editorShows()) << "nothing is typed while the character is being composed";
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("\u00E9"));
+    QApplication::sendEvent(grid, &committed);
+    ASSERT_TRUE(editorShows());
+    EXPECT_EQ(editor()->Text(), "\xE9");
+    EXPECT_EQ(pressed, QStringLiteral("\u00E9"));
+    click(2, 3);
+    settle();
+    EXPECT_EQ(model().Cells(1, 1), "\xE9");
+
+    // On a cell that cannot be edited it is the grid's key press.
+    model().EditCell(2, 3, false);
+    pressed.clear();
+    QInputMethodEvent umlaut;
+    umlaut.setCommitString(QStringLiteral("\u00FC"));
+    QApplication::sendEvent(grid, &umlaut);
+    EXPECT_FALSE(editorShows());
+    EXPECT_EQ(pressed, QStringLiteral("\u00FC"));
 }
 
 // Presses on header cells, laid out like the Smileys page: one header row, no fixed column.

@@ -1,6 +1,6 @@
 // What a user sees of the cells: where the text goes, how it wraps or is cut, the colours of
 // selected cells, and what a handler of OnDrawCell is handed.
-#include "grid/view/FontMapping.h"
+#include "grid/mapping/FontMapping.h"
 #include "runtime/Cp1252.h"
 #include "support/grid/PhraseGridWindow.h"
 
@@ -112,6 +112,57 @@ TEST_F(CellDrawing, LinesBreakAtLineBreaksAndWordsAndAreCutOrEndInAnEllipsis) {
     EXPECT_EQ(pixels(image, 1, 4), pixels(image, 2, 4));
     EXPECT_GE(roomLeft(image, 3, 2).y(), 2);
     EXPECT_GT(painted(image, 3, 2).height(), metrics().height() / 2);
+}
+
+// A huge text is drawn from the part that can show: the same pixels as a text that differs
+// from it only where nothing shows. Which part shows depends on the alignment when a line
+// is neither wrapped nor elided.
+TEST_F(CellDrawing, AHugeTextLooksAsTheTextThatDiffersOnlyWhereNothingShows) {
+    model().setDefaultRowHeight(48);
+    model().setDefaultColWidth(120);
+    // The short texts overflow the cell but are never cut before drawing: none is longer
+    // than the cell is wide in pixels, and they hold one line more than fits.
+    const auto filler = [](int length) { return QByteArray(length, 'x'); };
+    const int fitting = (48 - 4 - metrics().height()) / metrics().lineSpacing() + 1;
+    QByteArray manyLines;
+    QByteArray someLines;
+    for (int line = 0; line < 20000; ++line) {
+        manyLines += "Zeile " + QByteArray::number(line) + "\r\n";
+        if (line <= fitting) {
+            someLines += "Zeile " + QByteArray::number(line) + "\r\n";
+        }
+    }
+    QByteArray words;
+    for (int word = 0; words.size() < 300000; ++word) {
+        words += "Wort" + QByteArray::number(word % 10) + ' ';
+    }
+    struct Case {
+        const char* what;
+        QByteArray huge;
+        QByteArray shown;
+        T_Wordwrap wrap;
+        TMyAlign alignment;
+    };
+    const std::vector<Case> cases = {
+        {"left", "Anfang" + filler(300000), "Anfang" + filler(60), ww_none, TMyAlign::alLeft},
+        {"right", filler(300000) + "Ende", filler(60) + "Ende", ww_none, TMyAlign::alRight},
+        {"centre", filler(300000) + "Mitte" + filler(300000), filler(40) + "Mitte" + filler(40),
+         ww_none, TMyAlign::alCenter},
+        {"ellipsis", "Anfang" + filler(300000) + "\r\nzwei", "Anfang" + filler(60) + "\r\nzwei",
+         ww_ellipsis, TMyAlign::alLeft},
+        {"hidden lines", manyLines, someLines, ww_ellipsis, TMyAlign::alRight},
+        {"lines", manyLines, someLines, ww_none, TMyAlign::alLeft},
+        {"wrapped", words, words.first(100), ww_wordwrap, TMyAlign::alCenter},
+    };
+    for (const Case& c : cases) {
+        put(1, 2, c.huge, c.wrap);
+        put(2, 2, c.shown, c.wrap);
+        model().AlignCell(1, 2, c.alignment);
+        model().AlignCell(2, 2, c.alignment);
+        const QImage image = snapshot();
+        EXPECT_EQ(pixels(image, 1, 2), pixels(image, 2, 2)) << c.what;
+        EXPECT_FALSE(painted(image, 2, 2).isEmpty()) << c.what;
+    }
 }
 
 TEST_F(CellDrawing, AnAmpersandIsDrawnAsItselfAndUnderlinesNothing) {

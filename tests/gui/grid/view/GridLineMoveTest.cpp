@@ -68,7 +68,7 @@ TEST_F(SmileysLayout, AnOpenEditorStaysWithItsTextWhenAnotherColumnMoves) {
     QTest::keyClicks(grid->InplaceEditor(), "grin");
     drag(centre(2, 0), centre(0, 0));
     EXPECT_EQ(row(1), "|:-)|smile") << "the cell is written when the editor closes";
-    EXPECT_EQ(grid->InplaceCell(), (GridCell{2, 1}));
+    EXPECT_EQ(grid->InplaceEditor()->BoundCell(), (GridCell{2, 1}));
     EXPECT_TRUE(grid->InplaceEditor()->isVisible());
     EXPECT_EQ(grid->InplaceEditor()->geometry(), grid->CellRect(2, 1));
     grid->HideEditor();

@@ -1,7 +1,7 @@
 // What the phrase grid looks like, read back from a grab of the widget, and the mapping of
 // stored colours and fonts to Qt's.
-#include "grid/view/ColorMapping.h"
-#include "grid/view/FontMapping.h"
+#include "grid/mapping/ColorMapping.h"
+#include "grid/mapping/FontMapping.h"
 #include "grid/view/PhraseGrid.h"
 #include "support/grid/GridImages.h"
 #include "support/grid/GridWindow.h"

@@ -142,7 +142,9 @@ TEST_F(GridTextFileTest, SavingReplacesTheWholeFileOrOnFailureKeepsTheOldOne) {
     EXPECT_EQ(entries(), QStringList{QStringLiteral("Gitter_1.txt")});
 }
 
-TEST_F(GridTextFileTest, AWritableFileInAFolderThatTakesNoNewFilesIsStillSaved) {
+// Writing the file in place would empty it first: a folder that takes no new files gets no
+// save at all, and the file keeps its bytes.
+TEST_F(GridTextFileTest, AWritableFileInAFolderThatTakesNoNewFilesIsLeftAsItWas) {
     store("alt\t\r\n");
     const QByteArray folder = QFile::encodeName(dir_.path());
     ASSERT_EQ(chmod(QFile::encodeName(path()).constData(), 0666), 0);
@@ -151,10 +153,29 @@ TEST_F(GridTextFileTest, AWritableFileInAFolderThatTakesNoNewFilesIsStillSaved) 
     const QString other = path(QStringLiteral("Gitter_2.txt"));
     {
         const Unprivileged user;
-        EXPECT_NO_THROW(SaveToFile(*grid, path()));
+        EXPECT_THAT([&] { SaveToFile(*grid, path()); }, cannotCreate(path()));
         EXPECT_THAT([&] { SaveToFile(*grid, other); }, cannotCreate(other));
     }
     chmod(folder.constData(), 0700);
-    EXPECT_EQ(stored(), QByteArray("neu\t\r\n"));
+    EXPECT_EQ(stored(), QByteArray("alt\t\r\n"));
     EXPECT_EQ(entries(), QStringList{QStringLiteral("Gitter_1.txt")});
+}
+
+TEST_F(GridTextFileTest, LoadingTellsWhetherANulEndedTheText) {
+    const auto grid = gridOf(1, 1, {""});
+    store(QByteArray("eins\t\r\nzwei\0drei\t\r\n", 19));
+    EXPECT_EQ(LoadFromFile(*grid, path()), FileLoad::UpToNul);
+    EXPECT_EQ(dump(*grid), "eins|\nzwei|\n");
+    store("eins\t\r\n");
+    EXPECT_EQ(LoadFromFile(*grid, path()), FileLoad::Whole);
+}
+
+// A file of few texts that gives a wide and long grid is saved cell by cell, each empty
+// cell as its separator, exactly as any other grid.
+TEST_F(GridTextFileTest, AGridOfManyEmptyCellsIsSavedCellByCell) {
+    store("x\r\nx\r\nx\r\nx\tx\t\tx\r\n");
+    const auto grid = gridOf(1, 1, {""});
+    EXPECT_EQ(LoadFromFile(*grid, path()), FileLoad::Whole);
+    SaveToFile(*grid, path());
+    EXPECT_EQ(stored(), QByteArray("x\t\t\t\t\r\nx\t\t\t\t\r\nx\t\t\t\t\r\nx\tx\t\tx\t\r\n"));
 }

@@ -1,4 +1,4 @@
-#include "grid/view/FontMapping.h"
+#include "grid/mapping/FontMapping.h"
 
 #include "grid/model/MyFont.h"
 #include "runtime/Cp1252.h"

@@ -1,4 +1,4 @@
-#include "grid/view/ColorMapping.h"
+#include "grid/mapping/ColorMapping.h"
 
 #include <QPalette>
 
