@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class SendingPlatform;
+enum class SendResult;
 class TPhraseGrid;
 class TfAbout;
 class TfHelp;
@@ -98,8 +99,9 @@ public:
     void About1Click();
     void PageControl1Resize();
 
-    // The send action: finds the target window and types the preview text into it.
-    void SendPreviewText();
+    // The send action: finds the target window and types the preview text into it; tells
+    // the user when the window is missing or lost the focus half-way.
+    SendResult SendPreviewText();
 
     // Controls, top to bottom. grd[0] is grd_1 on TabSheet[0] (TabSheet1), and so on.
     QFrame* const Panel1;

@@ -19,9 +19,11 @@ void TfMain::btn_SendClick() {
 }
 
 void TfMain::btn_SendAndClearClick() {
-    SendPreviewText();
-    // Also after the missing-window message.
-    Memo1->clear();
+    // Also after the missing-window message, when nothing was typed; but a text that did not
+    // arrive whole stays, so that it can be sent again.
+    if (SendPreviewText() != SendResult::FocusLost) {
+        Memo1->clear();
+    }
 }
 
 void TfMain::btn_ClearClick() {
@@ -41,7 +43,7 @@ SendingPlatform* TfMain::sendingPlatform() {
     return platform_.get();
 }
 
-void TfMain::SendPreviewText() {
+SendResult TfMain::SendPreviewText() {
     const std::string_view title(targetTitle_.constData(),
                                  static_cast<std::size_t>(targetTitle_.size()));
     const QByteArray text = previewText(*Memo1);
@@ -49,14 +51,20 @@ void TfMain::SendPreviewText() {
     const bool autoEnter = dialogs_.options != nullptr && dialogs_.options->SendEnter();
     SendingPlatform* platform = sendingPlatform();
     // Without the desktop's services no window can be found.
-    if (platform == nullptr ||
-        ::SendPreviewText(*platform, title,
-                          std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                          autoEnter) == SendResult::TargetMissing) {
+    const SendResult result =
+        platform == nullptr
+            ? SendResult::TargetMissing
+            : ::SendPreviewText(
+                  *platform, title,
+                  std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                  autoEnter);
+    if (result == SendResult::TargetMissing) {
         showInformation(fromCp1252(std::string_view(missingTargetMessage(title))));
         if (!sendingNotice_.isEmpty()) {
             showInformation(std::exchange(sendingNotice_, QString()));
         }
+    } else if (result == SendResult::FocusLost) {
+        showInformation(fromCp1252(std::string_view(focusLostMessage(title))));
     }
     // Everything else was typed; the user learns what was not.
     if (platform != nullptr) {
@@ -64,4 +72,5 @@ void TfMain::SendPreviewText() {
             showInformation(fromCp1252(std::string_view(untypedCharactersMessage(untyped))));
         }
     }
+    return result;
 }

@@ -32,3 +32,8 @@ std::optional<unsigned char> unicodeToCp1252(char32_t codePoint) {
     }
     return std::nullopt;
 }
+
+bool isPrintableCp1252(unsigned char byte) {
+    const char16_t codePoint = cp1252ToUnicode(byte);
+    return codePoint >= 0x20 && codePoint != 0x7F && (codePoint < 0x80 || codePoint > 0x9F);
+}

@@ -7,3 +7,7 @@
 // the C1 controls of the same number, as Windows converts them, so every byte comes back.
 char16_t cp1252ToUnicode(unsigned char byte);
 std::optional<unsigned char> unicodeToCp1252(char32_t codePoint);
+
+// Whether the byte is a character that shows: not one of the C0 or C1 controls (the five
+// unassigned bytes included) and not DEL.
+bool isPrintableCp1252(unsigned char byte);

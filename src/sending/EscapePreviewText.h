@@ -1,13 +1,13 @@
 #pragma once
 
-#include <string>
+#include "sending/KeyAction.h"
+
 #include <string_view>
+#include <vector>
 
-// The key sequence that types the character on the German layout by holding Alt and Ctrl
-// around its base key ("@" is Ctrl+Alt+Q); empty for a character that needs none.
-std::string_view altGrEscape(char character);
-
-// The preview text with every AltGr character replaced by its escape. Since the braces are
-// replaced too, nothing the user wrote can act as a brace group: the text is typed as it
-// stands.
-std::string EscapePreviewText(std::string_view previewText);
+// The key actions that type the preview text as it stands: one run of characters, nothing
+// when the text is empty. No brace the user wrote opens a key name, and the characters
+// that the German layout has at AltGr ({ } [ ] ~ | @) are typed, like every other one,
+// with their own key on the layout in use: on the German layout that is Alt and Ctrl held
+// around 7, 0, 8, 9, +, < and q.
+std::vector<KeyAction> EscapePreviewText(std::string_view previewText);

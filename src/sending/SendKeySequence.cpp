@@ -1,7 +1,9 @@
 #include "sending/SendKeySequence.h"
 
+#include "charset/Cp1252Table.h"
 #include "sending/KeyAction.h"
 #include "sending/ParseKeySequence.h"
+#include "sending/TypingSession.h"
 #include "sending/VirtualKeys.h"
 
 #include <algorithm>
@@ -79,14 +81,19 @@ private:
         const unsigned code = key & 0xFF;
         const unsigned modifiers = key >> 8;
         if (code == kNoKey || modifiers == kNoKey) {
+            // Typed as itself; control characters without a key are left out.
+            if (isPrintableCp1252(c)) {
+                press(c, KeySource::Character);
+            }
             return;
         }
         const bool shift = (modifiers & kShiftBit) != 0;
         // AltGr characters need Ctrl and Alt held; Ctrl alone (a line feed) is not held.
+        // Alt first, as the German layout's escapes always held them.
         const bool altGr = (modifiers & (kCtrlBit | kAltBit)) == (kCtrlBit | kAltBit);
         if (altGr) {
-            down(kVkCtrl, KeySource::VirtualKey);
             down(kVkAlt, KeySource::VirtualKey);
+            down(kVkCtrl, KeySource::VirtualKey);
         }
         if (shift) {
             down(kVkShift, KeySource::VirtualKey);
@@ -130,11 +137,17 @@ private:
 
 SendOutcome SendKeySequence(SendingPlatform& platform, std::string_view sequence,
                             WindowHandle window) {
+    return SendKeyActions(platform, ParseKeySequence(sequence), window);
+}
+
+SendOutcome SendKeyActions(SendingPlatform& platform, const std::vector<KeyAction>& actions,
+                           WindowHandle window) {
     KeySender sender(platform, window);
     if (!sender.activate()) {
         return SendOutcome::FocusLost;
     }
-    for (const KeyAction& action : ParseKeySequence(sequence)) {
+    const TypingSession session(platform, window, actions);
+    for (const KeyAction& action : actions) {
         if (!sender.perform(action)) {
             // Keystrokes meant for the target would reach another window: stop, and leave
             // no key of ours down there.
@@ -146,6 +159,8 @@ SendOutcome SendKeySequence(SendingPlatform& platform, std::string_view sequence
 }
 
 SendOutcome TypeText(SendingPlatform& platform, std::string_view text, WindowHandle window) {
+    const std::vector<KeyAction> run = {{KeyActionKind::TypeText, 0, std::string(text)}};
+    const TypingSession session(platform, window, run);
     KeySender sender(platform, window);
     return sender.typeText(text) ? SendOutcome::Completed : SendOutcome::FocusLost;
 }

@@ -2,7 +2,10 @@
 
 #include "sending/EscapePreviewText.h"
 #include "sending/FindTargetWindow.h"
+#include "sending/ParseKeySequence.h"
 #include "sending/SendKeySequence.h"
+
+#include <utility>
 
 SendResult SendPreviewText(SendingPlatform& platform, std::string_view targetTitle,
                            std::string_view previewText, bool autoEnter) {
@@ -14,11 +17,13 @@ SendResult SendPreviewText(SendingPlatform& platform, std::string_view targetTit
     if (window == kNullWindow) {
         return SendResult::TargetMissing;
     }
-    std::string text = EscapePreviewText(previewText);
+    std::vector<KeyAction> actions = EscapePreviewText(previewText);
     if (autoEnter) {
-        text += "{ENTER}";
+        for (KeyAction& enter : ParseKeySequence("{ENTER}")) {
+            actions.push_back(std::move(enter));
+        }
     }
-    return SendKeySequence(platform, text, window) == SendOutcome::Completed
+    return SendKeyActions(platform, actions, window) == SendOutcome::Completed
                ? SendResult::Sent
                : SendResult::FocusLost;
 }
@@ -27,5 +32,12 @@ std::string missingTargetMessage(std::string_view targetTitle) {
     std::string message = "Zielfenster ";
     message += targetTitle;
     message += " nicht vorhanden!";
+    return message;
+}
+
+std::string focusLostMessage(std::string_view targetTitle) {
+    std::string message = "Zielfenster ";
+    message += targetTitle;
+    message += " hat den Fokus verloren, der Text wurde nicht vollst\xE4ndig gesendet!";
     return message;
 }

@@ -20,7 +20,9 @@ enum class KeyDirection { Down, Up };
 // Ctrl, Alt, Caps Lock, the named keys of a key sequence). TypedCharacter: the low byte that
 // layoutKey() returned for a character being typed; its meaning is the backend's own, so a
 // backend may use identities of its own there without colliding with virtual-key codes.
-enum class KeySource { VirtualKey, TypedCharacter };
+// Character: the cp1252 character itself, one the layout has no key for, typed without the
+// layout (Unicode input, or a key that prepareText() made for it).
+enum class KeySource { VirtualKey, TypedCharacter, Character };
 
 // Every platform service that sending a key sequence relies on. Texts are cp1252 bytes.
 // One implementation per platform (Win32, X11) and a recording one for tests. Calls come
@@ -57,17 +59,38 @@ public:
 
     // The key that types `character` in the current keyboard layout, as VkKeyScanA answers:
     // low byte the key, high byte the modifiers (1 Shift, 2 Ctrl, 4 Alt; Ctrl and Alt
-    // together are AltGr); 0xFF in either byte when the layout has no key for it.
+    // together are AltGr); 0xFF in either byte when the layout has no key that types it at
+    // once. A dead key does not count: it waits for the next key and would change that one.
     virtual std::uint16_t layoutKey(unsigned char character) = 0;
+
+    // Called once per send before its first key, with every character it will type in
+    // order, and the window they are for: a backend that has to make keys for the
+    // characters without one (KeySource::Character) makes them all here, and returns once
+    // the window can read them.
+    virtual void prepareText(WindowHandle window, std::string_view characters) {
+        static_cast<void>(window);
+        static_cast<void>(characters);
+    }
+    // Called once after the send's last key, also when typing stopped early: gives back
+    // what prepareText() took, once the window has read the keys.
+    virtual void finishText() {}
+
+    // Whether a modifier key (Shift, Ctrl, Alt, AltGr, a logo key) is down other than one
+    // this platform holds for a key sequence: the user's, as of the shortcut that sent.
+    virtual bool userHoldsModifiers() = 0;
+    // Lets go of those keys with injected key-ups.
+    virtual void releaseUserModifiers() = 0;
 
     // Whether Caps Lock is toggled on (GetKeyState(20) bit 0).
     virtual bool capsLockOn() = 0;
 
-    // The pause before every typed character: a real sleep, so that the target keeps up.
+    // A real sleep: the pause before every typed character, so that the target keeps up, and
+    // each step of the wait for the user's modifiers.
     virtual void keystrokePause(std::chrono::microseconds duration) = 0;
 
-    // The characters that layoutKey() found no key for since the last call, each once, in
-    // the order met: what the user is told after a send. A backend that skips such
-    // characters without a word answers nothing.
+    // The characters that could not be typed at all since the last call, neither by a key
+    // nor as themselves (KWin types only through the user's layout), each once, in the
+    // order met: what the user is told after a send. Backends that type every character
+    // answer nothing.
     virtual std::string takeUntypedCharacters() { return {}; }
 };

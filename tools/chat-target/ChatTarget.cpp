@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QPlainTextEdit>
 #include <QSaveFile>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
 
@@ -24,6 +25,13 @@ void writeText(const QString& path, const QString& text) {
         file.write(text.toUtf8());
         file.commit();
     }
+}
+
+// The text as typed: toPlainText() would turn no-break spaces into blanks.
+QString typedText(const QPlainTextEdit& box) {
+    QString text = box.document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 void announceReady(const QWidget& window) {
@@ -55,7 +63,7 @@ int main(int argc, char* argv[]) {
     if (!outputPath.isEmpty()) {
         writeText(outputPath, QString());
         QObject::connect(&box, &QPlainTextEdit::textChanged,
-                         [&] { writeText(outputPath, box.toPlainText()); });
+                         [&] { writeText(outputPath, typedText(box)); });
     }
 
     if (parser.isSet(hidden)) {

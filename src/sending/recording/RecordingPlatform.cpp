@@ -1,5 +1,6 @@
 #include "sending/recording/RecordingPlatform.h"
 
+#include "charset/Cp1252Table.h"
 #include "sending/CaptionMatch.h"
 #include "sending/VirtualKeys.h"
 
@@ -25,6 +26,10 @@ std::string virtualKeyName(std::uint8_t code) {
     default:
         return "vk" + std::to_string(code);
     }
+}
+
+std::string characterName(std::uint8_t code) {
+    return {'<', static_cast<char>(code), '>'};
 }
 
 std::string typedKeyName(std::uint8_t code) {
@@ -151,6 +156,13 @@ bool RecordingPlatform::bringToForeground(WindowHandle window) {
 void RecordingPlatform::injectKeyEvent(std::uint8_t code, KeyDirection direction,
                                        KeySource source) {
     const bool isDown = direction == KeyDirection::Down;
+    if (source == KeySource::Character) {
+        if (isDown) {
+            typeCharacterInto(code);
+        }
+        record((isDown ? "+" : "-") + characterName(code));
+        return;
+    }
     if (isDown) {
         if (code == kVkCapsLock) {
             capsLock_ = !capsLock_;
@@ -170,7 +182,54 @@ void RecordingPlatform::injectKeyEvent(std::uint8_t code, KeyDirection direction
 
 std::uint16_t RecordingPlatform::layoutKey(unsigned char character) {
     record("scan " + std::string(1, static_cast<char>(character)));
-    return recordedLayoutKey(layout_, character);
+    const std::uint16_t key = recordedLayoutKey(layout_, character);
+    const bool dead = key != 0xFFFF && recordedDeadKey(layout_, key & 0xFF, key >> 8);
+    return dead ? 0xFFFF : key;
+}
+
+void RecordingPlatform::prepareText(WindowHandle, std::string_view characters) {
+    prepared_.clear();
+    for (const char c : characters) {
+        const std::uint16_t key = recordedLayoutKey(layout_, static_cast<unsigned char>(c));
+        const bool keyless = key == 0xFFFF || recordedDeadKey(layout_, key & 0xFF, key >> 8);
+        if (keyless && isPrintableCp1252(static_cast<unsigned char>(c)) &&
+            prepared_.find(c) == std::string::npos) {
+            prepared_ += c;
+        }
+    }
+    if (!prepared_.empty()) {
+        record("prepare " + prepared_);
+    }
+}
+
+void RecordingPlatform::finishText() {
+    if (!prepared_.empty()) {
+        prepared_.clear();
+        record("finish");
+    }
+}
+
+void RecordingPlatform::holdModifier(std::uint8_t virtualKey, std::chrono::microseconds until) {
+    userModifiers_.push_back({virtualKey, until});
+}
+
+bool RecordingPlatform::userHolds(std::uint8_t virtualKey) const {
+    return std::any_of(userModifiers_.begin(), userModifiers_.end(), [&](const UserModifier& m) {
+        return m.virtualKey == virtualKey && paused_ < m.until;
+    });
+}
+
+bool RecordingPlatform::userHoldsModifiers() {
+    return userHolds(kVkShift) || userHolds(kVkCtrl) || userHolds(kVkAlt);
+}
+
+void RecordingPlatform::releaseUserModifiers() {
+    for (UserModifier& modifier : userModifiers_) {
+        if (paused_ < modifier.until) {
+            modifier.until = paused_;
+            record("-" + virtualKeyName(modifier.virtualKey));
+        }
+    }
 }
 
 bool RecordingPlatform::capsLockOn() {
@@ -205,9 +264,21 @@ void RecordingPlatform::typeInto(std::uint8_t virtualKey) {
     if (target == nullptr) {
         return;
     }
+    const auto held = [&](std::uint8_t vk) { return isDown(vk) || userHolds(vk); };
     const unsigned modifiers =
-        (isDown(kVkShift) ? 1U : 0U) | (isDown(kVkCtrl) ? 2U : 0U) | (isDown(kVkAlt) ? 4U : 0U);
+        (held(kVkShift) ? 1U : 0U) | (held(kVkCtrl) ? 2U : 0U) | (held(kVkAlt) ? 4U : 0U);
     if (const auto c = recordedLayoutCharacter(layout_, virtualKey, modifiers, capsLock_)) {
         target->received += static_cast<char>(*c);
+    }
+}
+
+void RecordingPlatform::typeCharacterInto(unsigned char character) {
+    Window* target = find(foreground_);
+    // Only what prepareText() announced has a way in; and, as with any key, nothing while
+    // Ctrl or Alt is held.
+    const bool held = isDown(kVkCtrl) || isDown(kVkAlt) || userHolds(kVkCtrl) || userHolds(kVkAlt);
+    if (target != nullptr && !held &&
+        prepared_.find(static_cast<char>(character)) != std::string::npos) {
+        target->received += static_cast<char>(character);
     }
 }

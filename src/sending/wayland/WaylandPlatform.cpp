@@ -113,7 +113,9 @@ public:
     std::uint16_t layoutKey(unsigned char character) override {
         const bool typeable = guarded(false, [&] {
             if (!prepared_) {
-                prepareText(kNullWindow, {});
+                // Asked outside a send: every character cp1252 has is made ready.
+                prepared_ = true;
+                backend_->prepare(everyCp1252Character());
             }
             return backend_->canType(cp1252ToUnicode(character));
         });
@@ -137,8 +139,7 @@ public:
     std::string takeUntypedCharacters() override { return std::exchange(untyped_, {}); }
 
     // Every character of a send before its first key, so that one keymap holds them all.
-    // Without them (an empty text), every character cp1252 has is made ready.
-    void prepareText(WindowHandle window, std::string_view characters) {
+    void prepareText(WindowHandle window, std::string_view characters) override {
         static_cast<void>(window);
         std::u32string text;
         for (const char c : characters) {
@@ -146,10 +147,16 @@ public:
         }
         prepared_ = true;
         guarded(false, [&] {
-            backend_->prepare(text.empty() ? everyCp1252Character() : text);
+            backend_->prepare(text);
             return true;
         });
     }
+
+    // The user's own keys are out of sight of a Wayland client that has no focus: with our
+    // own keyboard (wlroots) its modifiers are ours alone; through KWin's fake input a held
+    // Alt would still count.
+    bool userHoldsModifiers() override { return false; }
+    void releaseUserModifiers() override {}
 
 private:
     // A compositor gone (crashed, the session ended) must not end the program: from then on
@@ -168,9 +175,13 @@ private:
     }
 
     void inject(std::uint8_t code, bool down, KeySource source) {
-        if (source == KeySource::TypedCharacter) {
+        if (source == KeySource::TypedCharacter || source == KeySource::Character) {
+            // A character without a key (KeySource::Character) is typed only if the backend
+            // can after all; layoutKey() has noted it for the user.
             if (down) {
-                backend_->typeCharacter(cp1252ToUnicode(characterOfTypedCode(code)));
+                const unsigned char character =
+                    source == KeySource::Character ? code : characterOfTypedCode(code);
+                backend_->typeCharacter(cp1252ToUnicode(character));
             }
             return;
         }

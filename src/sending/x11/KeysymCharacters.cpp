@@ -40,17 +40,6 @@ constexpr std::array<std::pair<unsigned long, char32_t>, 23> kLegacyKeysyms = {{
     {XK_Ydiaeresis, 0x0178},
 }};
 
-constexpr std::array<std::pair<unsigned long, unsigned char>, 8> kDeadKeys = {{
-    {XK_dead_grave, '`'},
-    {XK_dead_acute, 0xB4},
-    {XK_dead_circumflex, '^'},
-    {XK_dead_tilde, '~'},
-    {XK_dead_diaeresis, 0xA8},
-    {XK_dead_abovering, 0xB0},
-    {XK_dead_macron, 0xAF},
-    {XK_dead_cedilla, 0xB8},
-}};
-
 } // namespace
 
 std::optional<unsigned char> cp1252FromKeysym(unsigned long keysym) {
@@ -73,11 +62,9 @@ std::optional<unsigned char> cp1252FromKeysym(unsigned long keysym) {
     return std::nullopt;
 }
 
-std::optional<unsigned char> deadKeyCharacter(unsigned long keysym) {
-    for (const auto& [dead, character] : kDeadKeys) {
-        if (dead == keysym) {
-            return character;
-        }
+unsigned long keysymForCp1252(unsigned char character) {
+    if ((character >= 0x20 && character <= 0x7E) || character >= 0xA0) {
+        return character;
     }
-    return std::nullopt;
+    return kUnicodeKeysymBase + cp1252ToUnicode(character);
 }

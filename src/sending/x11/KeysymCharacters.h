@@ -9,6 +9,6 @@
 // keysyms (0x01000000 + code point) that newer keymaps use instead.
 std::optional<unsigned char> cp1252FromKeysym(unsigned long keysym);
 
-// For a dead key: the spacing character that pressing it twice types (the compose tables
-// turn ^ ^ into "^"), when cp1252 has it.
-std::optional<unsigned char> deadKeyCharacter(unsigned long keysym);
+// The keysym to put on a key that is to type the character: the Latin-1 keysym where there
+// is one, else the Unicode keysym (browsers drop some of the older ones, such as permille).
+unsigned long keysymForCp1252(unsigned char character);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sending/x11/X11Atoms.h"
+#include "sending/x11/X11Ping.h"
 
 #include <X11/Xlib.h>
 
@@ -34,19 +35,22 @@ public:
     // Takes in an event the server sent: the focus leaving the window it was found in.
     void takeEvent(const XEvent& event);
 
+    // The round trip that the focus waits for, for others that must know the target has
+    // read what was sent to it.
+    X11Ping& ping() { return ping_; }
+
 private:
     bool focusIsIn(Window window);
     bool moveFocus(Window window);
     void settle(Window window);
-    bool answersPing(Window window);
     void watch(Window focus, Window target);
 
     Display* display_;
     const X11Atoms& atoms_;
+    X11Ping ping_;
     // The focus window last found inside a target; it is watched for the focus leaving
     // it, so that the focus need not be asked for before every character.
     Window watched_ = None;
     Window watchedTarget_ = None;
     bool focusStayed_ = false;
-    long pings_ = 0;
 };

@@ -1,54 +1,60 @@
 #include "sending/x11/X11KeyInjector.h"
 
 #include "sending/VirtualKeys.h"
-#include "sending/x11/KeysymCharacters.h"
 #include "sending/x11/VirtualKeySyms.h"
 
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
-#include <thread>
-
-X11KeyInjector::X11KeyInjector(Display* display, X11Keymap& keymap)
-    : display_(display), keymap_(keymap) {}
+X11KeyInjector::X11KeyInjector(Display* display, X11Keymap& keymap, const X11SpareKeys& spareKeys)
+    : display_(display), keymap_(keymap), spareKeys_(spareKeys) {}
 
 void X11KeyInjector::inject(std::uint8_t code, KeyDirection direction, KeySource source) {
     const bool down = direction == KeyDirection::Down;
-    if (source == KeySource::TypedCharacter) {
+    switch (source) {
+    case KeySource::TypedCharacter:
         if (down) {
             typedKeyDown(code);
         } else {
-            typedKeyUp(code);
+            fake(code, false);
         }
-    } else {
+        break;
+    case KeySource::Character:
+        characterKey(code, down);
+        break;
+    case KeySource::VirtualKey:
         virtualKey(code, down);
+        break;
     }
     XFlush(display_);
 }
 
+void X11KeyInjector::sync() {
+    hold(shift_.wanted, ctrl_.wanted, alt_.wanted, false);
+    XFlush(display_);
+}
+
+bool X11KeyInjector::holds(KeyCode key) const {
+    return key != 0 && (key == shift_.down || key == ctrl_.down || key == alt_.down ||
+                        key == level3_.down || key == characterDown_);
+}
+
 void X11KeyInjector::virtualKey(std::uint8_t virtualKey, bool down) {
-    endLevel3();
+    if (Modifier* modifier = modifierFor(virtualKey)) {
+        // Also when the core lets go of what it never pressed, as keybd_event would.
+        modifier->wanted = down;
+        return;
+    }
     const auto keysym = keysymForVirtualKey(virtualKey);
     if (!keysym) {
         return;
     }
     const KeyCode key = keymap_.keycodeFor(keysym->keysym);
-    if (HeldKey* modifier = modifierFor(virtualKey)) {
-        if (down && !modifier->held() && key != 0) {
-            fake(key, true);
-            modifier->key = key;
-        } else if (!down) {
-            // Also when the core lets go of what it never pressed, as keybd_event would.
-            const KeyCode held = modifier->held() ? modifier->key : key;
-            if (held != 0) {
-                fake(held, false);
-            }
-            modifier->key = 0;
-        }
-        return;
-    }
     if (key == 0) {
         return;
+    }
+    if (down) {
+        hold(shift_.wanted, ctrl_.wanted, alt_.wanted, false);
     }
     if (down && keysym->numLockLevel) {
         pressAtNumLockLevel(key);
@@ -62,14 +68,15 @@ void X11KeyInjector::pressAtNumLockLevel(KeyCode key) {
     // presses must have been counted first.
     keymap_.refreshState();
     const KeySym wanted = keymap_.keysymAtLevel(key, 1);
+    const unsigned held = (shift_.wanted ? ShiftMask : 0U) | (ctrl_.wanted ? ControlMask : 0U) |
+                          (alt_.wanted ? Mod1Mask : 0U);
     const auto reach =
-        wanted == NoSymbol ? X11Keymap::Reach::AsIs : keymap_.reach(key, wanted, heldModifiers());
-    const KeyCode shift = shift_.held() ? shift_.key : keymap_.keycodeFor(XK_Shift_L);
+        wanted == NoSymbol ? X11Keymap::Reach::AsIs : keymap_.reach(key, wanted, held);
     const KeyCode numLock = keymap_.numLockKey();
-    if (reach == X11Keymap::Reach::ToggleShift && shift != 0) {
-        fake(shift, !shift_.held());
+    if (reach == X11Keymap::Reach::ToggleShift) {
+        hold(!shift_.wanted, ctrl_.wanted, alt_.wanted, false);
         fake(key, true);
-        fake(shift, shift_.held());
+        hold(shift_.wanted, ctrl_.wanted, alt_.wanted, false);
     } else if (reach == X11Keymap::Reach::ToggleNumLock && numLock != 0) {
         fake(numLock, true);
         fake(numLock, false);
@@ -82,46 +89,35 @@ void X11KeyInjector::pressAtNumLockLevel(KeyCode key) {
 }
 
 void X11KeyInjector::typedKeyDown(KeyCode key) {
-    endLevel3();
-    if (ctrl_.held() && alt_.held() && keymap_.level3Key() != 0 &&
-        keymap_.hasLevel3(key, shift_.held())) {
-        fake(alt_.key, false);
-        fake(ctrl_.key, false);
-        fake(keymap_.level3Key(), true);
-        level3Typed_ = key;
-    }
-    unsigned modifiers = heldModifiers();
-    if (level3Typed_ != 0) {
-        modifiers = (shift_.held() ? ShiftMask : 0U) | keymap_.level3Mask();
-    }
-    if (deadKeyCharacter(keymap_.keysymAt(key, modifiers))) {
-        // Twice: the compose tables answer a dead key pressed again with its own character.
-        pressApart(key);
-        fake(key, false);
-        pressApart(key);
-        return;
+    const bool level3 = ctrl_.wanted && alt_.wanted && keymap_.level3Key() != 0 &&
+                        keymap_.hasLevel3(key, shift_.wanted);
+    if (level3) {
+        hold(shift_.wanted, false, false, true);
+    } else {
+        hold(shift_.wanted, ctrl_.wanted, alt_.wanted, false);
     }
     fake(key, true);
 }
 
-void X11KeyInjector::typedKeyUp(KeyCode key) {
-    fake(key, false);
-    if (level3Typed_ == key) {
-        endLevel3();
-    }
-}
-
-void X11KeyInjector::endLevel3() {
-    if (level3Typed_ == 0) {
+void X11KeyInjector::characterKey(unsigned char character, bool down) {
+    if (!down) {
+        if (characterDown_ != 0) {
+            fake(characterDown_, false);
+            characterDown_ = 0;
+        }
         return;
     }
-    level3Typed_ = 0;
-    fake(keymap_.level3Key(), false);
-    fake(ctrl_.key, true);
-    fake(alt_.key, true);
+    const auto place = spareKeys_.find(character);
+    if (!place) {
+        return; // it has no key now: left out, as a character of no layout
+    }
+    // Shift picks the level; what else the core holds stays.
+    hold(place->shifted, ctrl_.wanted, alt_.wanted, false);
+    fake(place->key, true);
+    characterDown_ = place->key;
 }
 
-X11KeyInjector::HeldKey* X11KeyInjector::modifierFor(std::uint8_t virtualKey) {
+X11KeyInjector::Modifier* X11KeyInjector::modifierFor(std::uint8_t virtualKey) {
     switch (virtualKey) {
     case kVkShift:
         return &shift_;
@@ -134,29 +130,40 @@ X11KeyInjector::HeldKey* X11KeyInjector::modifierFor(std::uint8_t virtualKey) {
     }
 }
 
-unsigned X11KeyInjector::heldModifiers() const {
-    return (shift_.held() ? ShiftMask : 0U) | (ctrl_.held() ? ControlMask : 0U) |
-           (alt_.held() ? Mod1Mask : 0U);
+void X11KeyInjector::hold(bool shift, bool ctrl, bool alt, bool level3) {
+    // Let go first, so that no combination of old and new is ever down together.
+    if (!level3) {
+        set(level3_, false, XK_ISO_Level3_Shift);
+    }
+    if (!alt) {
+        set(alt_, false, XK_Alt_L);
+    }
+    if (!ctrl) {
+        set(ctrl_, false, XK_Control_L);
+    }
+    if (!shift) {
+        set(shift_, false, XK_Shift_L);
+    }
+    set(shift_, shift, XK_Shift_L);
+    set(ctrl_, ctrl, XK_Control_L);
+    set(alt_, alt, XK_Alt_L);
+    set(level3_, level3, XK_ISO_Level3_Shift);
 }
 
-void X11KeyInjector::pressApart(KeyCode key) {
-    // Clients date key events by the server's millisecond clock and take a release and a
-    // press of one key at the same moment for auto-repeat, which spoils a dead key pressed
-    // twice: keep the two apart.
-    if (key == lastReleased_) {
-        XFlush(display_);
-        const auto since = std::chrono::steady_clock::now() - releasedAt_;
-        if (since < kRepeatGap) {
-            std::this_thread::sleep_for(kRepeatGap - since);
+void X11KeyInjector::set(Modifier& modifier, bool down, KeySym keysym) {
+    if (down && modifier.down == 0) {
+        const KeyCode key =
+            keysym == XK_ISO_Level3_Shift ? keymap_.level3Key() : keymap_.keycodeFor(keysym);
+        if (key != 0) {
+            fake(key, true);
+            modifier.down = key;
         }
+    } else if (!down && modifier.down != 0) {
+        fake(modifier.down, false);
+        modifier.down = 0;
     }
-    fake(key, true);
 }
 
 void X11KeyInjector::fake(KeyCode key, bool press) {
     XTestFakeKeyEvent(display_, key, press ? True : False, CurrentTime);
-    if (!press) {
-        lastReleased_ = key;
-        releasedAt_ = std::chrono::steady_clock::now();
-    }
 }

@@ -4,6 +4,7 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -165,6 +166,18 @@ bool X11Keymap::hasLevel3(KeyCode key, bool shift) const {
            keysym != NoSymbol && (consumed & level3Mask_) != 0;
 }
 
+void X11Keymap::setLentKeys(std::vector<KeyCode> keys) {
+    lentKeys_ = std::move(keys);
+    tableValid_ = false;
+    keycodes_.clear();
+}
+
+bool X11Keymap::isModifierKey(KeyCode key) const {
+    constexpr unsigned kActing =
+        ShiftMask | ControlMask | Mod1Mask | Mod3Mask | Mod4Mask | Mod5Mask;
+    return keymap_->map != nullptr && (keymap_->map->modmap[key] & kActing) != 0;
+}
+
 KeyCode X11Keymap::keycodeFor(KeySym keysym) {
     if (const auto known = keycodes_.find(keysym); known != keycodes_.end()) {
         return known->second;
@@ -172,6 +185,9 @@ KeyCode X11Keymap::keycodeFor(KeySym keysym) {
     KeyCode best = 0;
     int bestLevel = 0;
     for (int key = keymap_->min_key_code; key <= keymap_->max_key_code; ++key) {
+        if (std::find(lentKeys_.begin(), lentKeys_.end(), key) != lentKeys_.end()) {
+            continue;
+        }
         for (int level = 0; level < 8 && (best == 0 || level < bestLevel); ++level) {
             if (keysymAtLevel(static_cast<KeyCode>(key), level) == keysym) {
                 best = static_cast<KeyCode>(key);
@@ -202,25 +218,19 @@ void X11Keymap::buildCharacterTable() {
                                     {kAltGrBits, level3Mask_},
                                     {kShiftBit | kAltGrBits, ShiftMask | level3Mask_}}};
     const std::size_t usable = level3Mask_ != 0 ? levels.size() : 2;
-    // Rank of what fills each character so far: lower levels win, and a key that types
-    // the character beats a dead key, which needs pressing twice.
-    std::array<unsigned, 256> rank{};
-    rank.fill(~0U);
+    // Lower levels win: the first key found at the lowest level types the character.
+    std::array<std::size_t, 256> rank{};
+    rank.fill(levels.size());
     for (int key = keymap_->min_key_code; key <= keymap_->max_key_code; ++key) {
         // 0xFF in the low byte would read as "no key".
-        if (key == 0xFF) {
+        if (key == 0xFF || std::find(lentKeys_.begin(), lentKeys_.end(), key) != lentKeys_.end()) {
             continue;
         }
         for (std::size_t i = 0; i < usable; ++i) {
             const KeySym keysym = keysymAt(static_cast<KeyCode>(key), levels[i].modifiers);
-            auto character = cp1252FromKeysym(keysym);
-            unsigned r = static_cast<unsigned>(i);
-            if (!character) {
-                character = deadKeyCharacter(keysym);
-                r += static_cast<unsigned>(levels.size());
-            }
-            if (character && r < rank[*character]) {
-                rank[*character] = r;
+            const auto character = cp1252FromKeysym(keysym);
+            if (character && i < rank[*character]) {
+                rank[*character] = i;
                 characters_[*character] = keyWithBits(static_cast<KeyCode>(key), levels[i].bits);
             }
         }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 // The server's current XKB keymap and group, as one connection sees them. Changes that the
 // server announces (another layout, another group, Num Lock) are taken in by update().
@@ -24,8 +25,17 @@ public:
     void refreshState();
 
     // As VkKeyScanA answers: low byte the key (here its keycode), high byte 1 Shift,
-    // 6 Ctrl+Alt (the level-3 shift, AltGr), 7 both; 0xFFFF when no key types it.
+    // 6 Ctrl+Alt (the level-3 shift, AltGr), 7 both; 0xFFFF when no key types it at once
+    // (a dead key does not).
     std::uint16_t layoutKey(unsigned char character);
+
+    // Keys that are lent out for the moment (X11SpareKeys): not the layout's, so never an
+    // answer of layoutKey() or keycodeFor().
+    void setLentKeys(std::vector<KeyCode> keys);
+
+    // Whether the key is a modifier that acts on the keys typed with it: Shift, Control,
+    // Alt, the logo keys, AltGr; not the lock keys.
+    bool isModifierKey(KeyCode key) const;
 
     // The key that has `keysym` at the lowest level in the current group; 0 if none has.
     KeyCode keycodeFor(KeySym keysym);
@@ -71,4 +81,5 @@ private:
     bool reloadPending_ = false;
     std::array<std::uint16_t, 256> characters_{};
     std::unordered_map<KeySym, KeyCode> keycodes_;
+    std::vector<KeyCode> lentKeys_;
 };

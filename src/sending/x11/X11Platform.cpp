@@ -6,12 +6,14 @@
 #include "sending/x11/X11Atoms.h"
 #include "sending/x11/X11ErrorTrap.h"
 #include "sending/x11/X11KeyInjector.h"
+#include "sending/x11/X11KeylessCharacters.h"
 #include "sending/x11/X11Keymap.h"
 #include "sending/x11/X11Windows.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+#include <array>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -33,8 +35,11 @@ WindowHandle toHandle(Window window) {
 class X11Platform : public SendingPlatform {
 public:
     explicit X11Platform(Display* display)
-        : display_(display), atoms_(display), keymap_(display), injector_(display, keymap_),
-          activation_(display, atoms_) {}
+        : display_(display), atoms_(display), keymap_(display), spareKeys_(display),
+          injector_(display, keymap_, spareKeys_), activation_(display, atoms_),
+          keyless_(keymap_, spareKeys_, activation_.ping()) {}
+
+    ~X11Platform() override { keyless_.giveBack(); }
 
     WindowHandle findWindowByCaption(std::string_view caption) override {
         for (const Window window : windows()) {
@@ -75,7 +80,29 @@ public:
     }
 
     void injectKeyEvent(std::uint8_t code, KeyDirection direction, KeySource source) override {
+        if (source == KeySource::Character && direction == KeyDirection::Down) {
+            keyless_.bringIn(code);
+        }
         injector_.inject(code, direction, source);
+    }
+
+    void prepareText(WindowHandle window, std::string_view characters) override {
+        takeEvents();
+        keyless_.prepare(toWindow(window), characters);
+    }
+
+    void finishText() override {
+        injector_.sync();
+        keyless_.giveBack();
+    }
+
+    bool userHoldsModifiers() override { return !userModifierKeys().empty(); }
+
+    void releaseUserModifiers() override {
+        for (const KeyCode key : userModifierKeys()) {
+            XTestFakeKeyEvent(display_.get(), key, False, CurrentTime);
+        }
+        XFlush(display_.get());
     }
 
     std::uint16_t layoutKey(unsigned char character) override {
@@ -104,6 +131,22 @@ private:
         keymap_.update();
     }
 
+    // The modifier keys down now that we do not hold.
+    std::vector<KeyCode> userModifierKeys() {
+        takeEvents();
+        std::array<char, 32> down{};
+        XQueryKeymap(display_.get(), down.data());
+        std::vector<KeyCode> keys;
+        for (int key = 8; key < 256; ++key) {
+            const auto code = static_cast<KeyCode>(key);
+            if ((down[static_cast<std::size_t>(key) / 8] & (1 << (key % 8))) != 0 &&
+                keymap_.isModifierKey(code) && !injector_.holds(code)) {
+                keys.push_back(code);
+            }
+        }
+        return keys;
+    }
+
     std::vector<Window> windows() {
         X11ErrorTrap trap(display_.get());
         return topLevelClientWindows(display_.get(), atoms_);
@@ -112,8 +155,10 @@ private:
     std::unique_ptr<Display, DisplayCloser> display_;
     X11Atoms atoms_;
     X11Keymap keymap_;
+    X11SpareKeys spareKeys_;
     X11KeyInjector injector_;
     X11Activation activation_;
+    X11KeylessCharacters keyless_;
 };
 
 } // namespace

@@ -100,3 +100,31 @@ TEST_F(SendTest, OptionsApplyAndCancelAndTheAutoEnterBoxIsReloadedOnTheNextShowi
     EXPECT_EQ(desk->received(other), "Hi");
     EXPECT_EQ(scanned(), "Hi\rHi");
 }
+
+TEST_F(SendTest, FocusLostHalfWayIsToldAndSendAndClearKeepsThePreview) {
+    const WindowHandle chat = desk->openWindow("Schnapsen - Chat");
+    // Another window takes the focus for good while "Servus" is being typed.
+    desk->onCall([&](const std::string& entry) {
+        if (entry == "scan r") {
+            desk->refuseFocus(chat);
+        }
+    });
+    typeIntoPreview(QStringLiteral("Servus"));
+    fMain->btn_SendAndClear->click();
+    const auto told = boxesOf(MessageBoxRequest::Information);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].caption, QStringLiteral("Information"));
+    EXPECT_EQ(told[0].text,
+              QStringLiteral("Zielfenster Schnapsen - Chat hat den Fokus verloren, der "
+                             "Text wurde nicht vollständig gesendet!"));
+    EXPECT_EQ(desk->received(chat), "Ser");
+    EXPECT_EQ(fMain->Memo1->toPlainText(), QStringLiteral("Servus"));
+
+    // Sent whole once the window takes the focus again; then the box is cleared.
+    desk->onCall({});
+    desk->refuseFocus(chat, false);
+    fMain->btn_SendAndClear->click();
+    EXPECT_EQ(boxesOf(MessageBoxRequest::Information).size(), 1u);
+    EXPECT_EQ(desk->received(chat), "SerServus");
+    EXPECT_TRUE(fMain->Memo1->toPlainText().isEmpty());
+}

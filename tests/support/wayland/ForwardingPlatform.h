@@ -34,6 +34,12 @@ public:
     std::uint16_t layoutKey(unsigned char character) override {
         return inner_.layoutKey(character);
     }
+    void prepareText(WindowHandle window, std::string_view characters) override {
+        inner_.prepareText(window, characters);
+    }
+    void finishText() override { inner_.finishText(); }
+    bool userHoldsModifiers() override { return inner_.userHoldsModifiers(); }
+    void releaseUserModifiers() override { inner_.releaseUserModifiers(); }
     bool capsLockOn() override { return inner_.capsLockOn(); }
     void keystrokePause(std::chrono::microseconds duration) override {
         inner_.keystrokePause(duration);

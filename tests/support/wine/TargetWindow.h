@@ -18,9 +18,9 @@ public:
     HWND hwnd() const { return window_; }
     WindowHandle handle() const;
 
-    // The edit box's text once every key injected so far has reached the window: types an
-    // end marker, waits for it and takes it out, so that keys still queued cannot be missed.
-    // Read the window that was typed into before another one comes to the front: Wine drops
+    // The edit box's text (in cp1252) once every key injected so far has reached the window:
+    // types an end marker, waits for it and takes it out, so that keys still queued cannot be
+    // missed. Read the window that was typed into before another one comes to the front: Wine drops
     // the keys a window has not taken yet when the foreground moves on.
     std::string received(SendingPlatform& platform) const;
     std::string text() const;

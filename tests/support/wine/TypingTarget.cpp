@@ -1,5 +1,7 @@
 // A plain Win32 window with a multi-line edit box that takes the keyboard focus: the window
-// that the wine tests type into. Its caption is the whole command line.
+// that the wine tests type into. Its caption is the whole command line. The edit box is a
+// Unicode window, as the targets of the program are: what it receives is read back as
+// typed, without a conversion through a code page on the way in.
 #include "support/wine/TypingTarget.h"
 
 #include <windows.h>
@@ -12,7 +14,7 @@ HWND editBox = nullptr;
 LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        editBox = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+        editBox = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE |
                                       ES_WANTRETURN | ES_AUTOVSCROLL,
                                   0, 0, 0, 0, window, nullptr, nullptr, nullptr);
@@ -53,9 +55,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     }
     ShowWindow(window, show);
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return 0;
 }

@@ -8,7 +8,7 @@ source "$(dirname "$0")/wine-env.sh" "$1"
 rm -rf "$WINEPREFIX" "$LOCPATH"
 mkdir -p "$LOCPATH"
 # Wine types characters beyond ASCII only when the Unix locale has a one-byte code page.
-for locale in de_DE en_US; do
+for locale in de_DE de_CH fr_FR en_US; do
     localedef -i "$locale" -f ISO-8859-1 "$LOCPATH/$locale.ISO-8859-1" || true
     if [ ! -e "$LOCPATH/$locale.ISO-8859-1/LC_CTYPE" ]; then
         echo "localedef could not make $locale.ISO-8859-1 (package locales missing?)" >&2

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a Windows test program under Wine on its own Xvfb with the given X keyboard layout.
-# Usage: run-in-wine.sh <wine folder of the build tree> <us|de> <program.exe> [arguments]
+# Usage: run-in-wine.sh <wine folder of the build tree> <us|de|ch|fr> <program.exe> [arguments]
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh" "$1"
 layout=$2
@@ -12,6 +12,8 @@ shift 3
 case $layout in
 us) locale=en_US.ISO-8859-1 ;;
 de) locale=de_DE.ISO-8859-1 ;;
+ch) locale=de_CH.ISO-8859-1 ;;
+fr) locale=fr_FR.ISO-8859-1 ;;
 *)
     echo "unknown layout $layout" >&2
     exit 2

@@ -3,6 +3,7 @@
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 #include <stdexcept>
 #include <thread>
@@ -142,6 +143,41 @@ bool X11Probe::capsLockOn() {
     XkbStateRec state{};
     XkbGetState(display_, XkbUseCoreKbd, &state);
     return (state.locked_mods & LockMask) != 0;
+}
+
+void X11Probe::holdKey(const std::string& keysym, bool down) {
+    const KeyCode key = XKeysymToKeycode(display_, XStringToKeysym(keysym.c_str()));
+    XTestFakeKeyEvent(display_, key, down ? True : False, CurrentTime);
+    XSync(display_, False);
+}
+
+bool X11Probe::keyDown(const std::string& keysym) {
+    const KeyCode key = XKeysymToKeycode(display_, XStringToKeysym(keysym.c_str()));
+    char keys[32] = {};
+    XQueryKeymap(display_, keys);
+    return (keys[key / 8] & (1 << (key % 8))) != 0;
+}
+
+int X11Probe::popupsShown() {
+    const XErrorHandler previous = XSetErrorHandler(ignoreErrors);
+    Window root = None;
+    Window parent = None;
+    Window* children = nullptr;
+    unsigned count = 0;
+    int shown = 0;
+    if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count) != 0) {
+        for (unsigned i = 0; i < count; ++i) {
+            XWindowAttributes attributes{};
+            if (XGetWindowAttributes(display_, children[i], &attributes) != 0 &&
+                attributes.override_redirect && attributes.map_state == IsViewable) {
+                ++shown;
+            }
+        }
+        XFree(children);
+    }
+    XSync(display_, False);
+    XSetErrorHandler(previous);
+    return shown;
 }
 
 bool X11Probe::waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {

@@ -32,6 +32,14 @@ public:
     // The ICCCM state a window manager set (1 normal, 3 iconic), 0 when none.
     long wmState(XWindowId window);
     bool windowManagerRunning();
+    // Presses or lets go of the key of the keysym ("Alt_L"), as the user's keyboard would
+    // (through XTest: the one keyboard that a test has).
+    void holdKey(const std::string& keysym, bool down);
+    // Whether the key of the keysym is down now.
+    bool keyDown(const std::string& keysym);
+    // How many override-redirect windows are mapped: menus, of the window manager or of a
+    // client, and the like.
+    int popupsShown();
     // Toggles Caps Lock state as if the user had (XKB lock, no key event).
     void setCapsLock(bool on);
     bool capsLockOn();

@@ -1,5 +1,9 @@
 #include "support/x11/XvfbDisplay.h"
 
+#include "support/x11/TemporaryDirectory.h"
+
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 XvfbDisplay::XvfbDisplay()
@@ -20,4 +24,16 @@ void XvfbDisplay::setKeyboardLayout(const std::string& layout) const {
     if (runProgram({"setxkbmap", "-display", name_, layout}) != 0) {
         throw std::runtime_error("setxkbmap " + layout + " failed");
     }
+}
+
+std::string XvfbDisplay::keymap() const {
+    const TemporaryDirectory directory;
+    const std::string file = (directory.path() / "keymap.xkb").string();
+    if (runProgram({"xkbcomp", "-xkb", name_, file}) != 0) {
+        throw std::runtime_error("xkbcomp could not read the keymap of " + name_);
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
 }

@@ -17,6 +17,8 @@ public:
     std::vector<std::string> environment() const;
     // Loads an XKB layout ("us", "de") with setxkbmap; throws when that fails.
     void setKeyboardLayout(const std::string& layout) const;
+    // The server's whole XKB keymap as xkbcomp writes it out; throws when that fails.
+    std::string keymap() const;
 
 private:
     ChildProcess server_;

@@ -1,4 +1,5 @@
 #include "sending/SendKeySequence.h"
+#include "sending/TypingSession.h"
 #include "sending/recording/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
@@ -40,14 +41,30 @@ TEST_F(SendKeySequenceTest, EmptyRunsActivateAndToggleCapsLockOnly) {
               (Trace{"fg #1", "fg #1", "caps?", "+Caps", "-Caps", "+Caps", "-Caps"}));
 }
 
-TEST_F(SendKeySequenceTest, CharactersWithoutAKeyAreSkipped) {
+TEST_F(SendKeySequenceTest, CharactersWithoutAKeyAreTypedAsThemselves) {
     RecordingPlatform us(KeyboardLayout::US);
     const WindowHandle window = us.openWindow("Chat");
-    SendKeySequence(us, "a\x80\xE4z", window); // € and ä have no key there
-    EXPECT_EQ(us.keys(), (Trace{"+[A]", "-[A]", "+[Z]", "-[Z]"}));
-    EXPECT_EQ(us.received(window), "az");
-    // The pause precedes every character, skipped ones too.
-    EXPECT_EQ(us.paused(), 4 * kKeystrokePause);
+    // € and ä have no key there; 0x81 is no character, and stays out.
+    SendKeySequence(us, "a\x80\xE4\x81z\x80", window);
+    EXPECT_EQ(us.keys(), (Trace{"+[A]", "-[A]", "+<\x80>", "-<\x80>", "+<\xE4>", "-<\xE4>", "+[Z]",
+                                "-[Z]", "+<\x80>", "-<\x80>"}));
+    EXPECT_EQ(us.received(window), "a\x80\xE4z\x80");
+    // Announced once, before the first key; given back after the last.
+    const Trace& trace = us.trace();
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), "prepare \x80\xE4"), 1);
+    EXPECT_LT(std::find(trace.begin(), trace.end(), "prepare \x80\xE4"),
+              std::find(trace.begin(), trace.end(), "+[A]"));
+    EXPECT_EQ(trace.back(), "finish");
+    // The pause precedes every character, left-out ones too.
+    EXPECT_EQ(us.paused(), 6 * kKeystrokePause);
+}
+
+TEST_F(SendKeySequenceTest, DeadKeysAreNoKeysOfTheirCharacters) {
+    // ^ would wait for the e and make it ê.
+    SendKeySequence(platform, "^e \xE9", target);
+    EXPECT_EQ(platform.keys(), (Trace{"+<^>", "-<^>", "+[E]", "-[E]", "+[Space]", "-[Space]",
+                                      "+<\xE9>", "-<\xE9>"}));
+    EXPECT_EQ(platform.received(target), "^e \xE9");
 }
 
 TEST_F(SendKeySequenceTest, ControlCharactersAreTypedThroughTheLayout) {
@@ -82,9 +99,9 @@ TEST_F(SendKeySequenceTest, UnreleasedModifierStaysDown) {
 
 TEST_F(SendKeySequenceTest, AltGrCharactersAreTypedWithCtrlAndAltHeldAndEndHeldOnes) {
     SendKeySequence(platform, "\\\x80\xB2", target); // backslash, €, ²
-    EXPECT_EQ(platform.keys(), (Trace{"+Ctrl", "+Alt", "+[0xDB]", "-[0xDB]", "-Alt", "-Ctrl", //
-                                      "+Ctrl", "+Alt", "+[E]", "-[E]", "-Alt", "-Ctrl",       //
-                                      "+Ctrl", "+Alt", "+[2]", "-[2]", "-Alt", "-Ctrl"}));
+    EXPECT_EQ(platform.keys(), (Trace{"+Alt", "+Ctrl", "+[0xDB]", "-[0xDB]", "-Alt", "-Ctrl", //
+                                      "+Alt", "+Ctrl", "+[E]", "-[E]", "-Alt", "-Ctrl",       //
+                                      "+Alt", "+Ctrl", "+[2]", "-[2]", "-Alt", "-Ctrl"}));
     SendKeySequence(platform, "{CTRLDOWN}{ALTDOWN}\x80x", target);
     EXPECT_FALSE(platform.isDown(17));
     EXPECT_FALSE(platform.isDown(18));
@@ -109,9 +126,48 @@ TEST_F(SendKeySequenceTest, StopsWhenTheFocusCannotBeHadAndReleasesWhatItHolds) 
     EXPECT_TRUE(platform.capsLock());
 }
 
+TEST_F(SendKeySequenceTest, CharactersWithoutAKeyAreGivenBackWhenTypingStops) {
+    platform.onCall([&](const std::string& entry) {
+        if (entry == "scan b") {
+            platform.refuseFocus(target);
+        }
+    });
+    EXPECT_EQ(SendKeySequence(platform, "\xE9{SHIFTDOWN}ab\xE8", target), SendOutcome::FocusLost);
+    const Trace& trace = platform.trace();
+    EXPECT_EQ(trace.front(), "fg #1");
+    EXPECT_EQ(trace[1], "prepare \xE9\xE8");
+    EXPECT_EQ(Trace(trace.end() - 2, trace.end()), (Trace{"-Shift", "finish"}));
+    EXPECT_EQ(platform.received(target), "\xE9"
+                                         "AB");
+}
+
 TEST_F(SendKeySequenceTest, NothingIsTypedWithoutTheWindow) {
     EXPECT_EQ(SendKeySequence(platform, "abc{F1}", kNullWindow), SendOutcome::FocusLost);
     EXPECT_EQ(platform.trace(), Trace{"fg #0 failed"});
+}
+
+// The user may still hold the modifiers of the shortcut that sent.
+TEST_F(SendKeySequenceTest, TypingWaitsUntilTheUserLetsGoOfTheModifiers) {
+    platform.holdModifier(18, std::chrono::milliseconds(300));
+    platform.holdModifier(16, std::chrono::milliseconds(200));
+    EXPECT_EQ(SendKeySequence(platform, "{CTRLDOWN}x{CTRLUP} ok", target), SendOutcome::Completed);
+    EXPECT_EQ(platform.received(target), "\x18 ok");
+    EXPECT_EQ(platform.keys(), (Trace{"+Ctrl", "+[X]", "-[X]", "-Ctrl", "+[Space]", "-[Space]",
+                                      "+[O]", "-[O]", "+[K]", "-[K]"}))
+        << "nothing is let go for the user, nor pressed again";
+    // No key before the user let go: the pauses before it are the wait's.
+    const Trace& trace = platform.trace();
+    const auto firstKey = std::find(trace.begin(), trace.end(), "+Ctrl");
+    EXPECT_EQ(std::count(trace.begin(), firstKey, "pause"), 300 / kUserModifierPoll.count());
+}
+
+TEST_F(SendKeySequenceTest, ModifiersStillHeldAfterTheWaitAreLetGo) {
+    platform.holdModifier(18, std::chrono::seconds(10));
+    platform.holdModifier(17, std::chrono::seconds(10));
+    EXPECT_EQ(TypeText(platform, "ja", target), SendOutcome::Completed);
+    EXPECT_EQ(platform.received(target), "ja");
+    EXPECT_EQ(platform.keys(), (Trace{"-Alt", "-Ctrl", "+[J]", "-[J]", "+[A]", "-[A]"}));
+    EXPECT_EQ(platform.paused(), kUserModifierWait + 2 * kKeystrokePause);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "sending/CaptionMatch.h"
 #include "sending/EscapePreviewText.h"
 #include "sending/FindTargetWindow.h"
+#include "sending/SendKeySequence.h"
 #include "sending/recording/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
@@ -20,12 +21,57 @@ bool contains(const Trace& trace, const std::string& entry) {
     return std::find(trace.begin(), trace.end(), entry) != trace.end();
 }
 
-TEST(EscapePreviewText, RewritesEachAltGrCharacterOnce) {
-    EXPECT_EQ(EscapePreviewText(""), "");
-    EXPECT_EQ(EscapePreviewText("a\xE4~"), "a\xE4{ALTDOWN}{CTRLDOWN}+{ALTUP}{CTRLUP}");
-    // The braces of an inserted sequence are not rewritten again.
-    EXPECT_EQ(EscapePreviewText("{"), "{ALTDOWN}{CTRLDOWN}7{ALTUP}{CTRLUP}");
-    EXPECT_EQ(EscapePreviewText("{}[]~|@").size(), 7U * 35U) << "seven sequences of 35 characters";
+// What the German layout types with AltGr, through the layout in use.
+const std::string kAltGrCharacters = "{}[]~|@";
+
+TEST(EscapePreviewText, TheGermanLayoutKeepsTheKeystrokesOfTheEscapeTable) {
+    const char* const table[] = {
+        "{ALTDOWN}{CTRLDOWN}7{ALTUP}{CTRLUP}", "{ALTDOWN}{CTRLDOWN}0{ALTUP}{CTRLUP}",
+        "{ALTDOWN}{CTRLDOWN}8{ALTUP}{CTRLUP}", "{ALTDOWN}{CTRLDOWN}9{ALTUP}{CTRLUP}",
+        "{ALTDOWN}{CTRLDOWN}+{ALTUP}{CTRLUP}", "{ALTDOWN}{CTRLDOWN}<{ALTUP}{CTRLUP}",
+        "{ALTDOWN}{CTRLDOWN}q{ALTUP}{CTRLUP}",
+    };
+    RecordingPlatform escaped(KeyboardLayout::German);
+    const WindowHandle escapedChat = escaped.openWindow("Chat");
+    for (const char* sequence : table) {
+        SendKeySequence(escaped, sequence, escapedChat);
+    }
+    RecordingPlatform german(KeyboardLayout::German);
+    const WindowHandle chat = german.openWindow("Chat");
+    EXPECT_EQ(SendPreviewText(german, "Chat", kAltGrCharacters, false), SendResult::Sent);
+    EXPECT_EQ(german.keys(), escaped.keys());
+    EXPECT_EQ(german.keys().size(), 7U * 6U);
+    EXPECT_EQ(german.received(chat), kAltGrCharacters);
+    EXPECT_TRUE(EscapePreviewText("").empty());
+}
+
+TEST(EscapePreviewText, OtherLayoutsTypeTheCharactersWithTheirOwnKeys) {
+    RecordingPlatform us(KeyboardLayout::US);
+    const WindowHandle usChat = us.openWindow("Chat");
+    SendPreviewText(us, "Chat", "{@}\xE9", false);
+    EXPECT_EQ(us.keys(),
+              (Trace{"+Shift", "+[0xDB]", "-[0xDB]", "-Shift", "+Shift", "+[2]", "-[2]", "-Shift",
+                     "+Shift", "+[0xDD]", "-[0xDD]", "-Shift", "+<\xE9>", "-<\xE9>"}));
+    EXPECT_EQ(us.received(usChat), "{@}\xE9");
+
+    // The tilde is a dead key there, so it is typed as itself.
+    RecordingPlatform swiss(KeyboardLayout::SwissGerman);
+    const WindowHandle swissChat = swiss.openWindow("Chat");
+    SendPreviewText(swiss, "Chat", "{x} ~|", false);
+    EXPECT_EQ(swiss.keys(),
+              (Trace{"+Alt", "+Ctrl", "+[0xDC]", "-[0xDC]", "-Alt", "-Ctrl", "+[X]",     "-[X]",
+                     "+Alt", "+Ctrl", "+[0xDF]", "-[0xDF]", "-Alt", "-Ctrl", "+[Space]", "-[Space]",
+                     "+<~>", "-<~>",  "+Alt",    "+Ctrl",   "+[7]", "-[7]",  "-Alt",     "-Ctrl"}));
+    EXPECT_EQ(swiss.received(swissChat), "{x} ~|");
+
+    for (const auto layout :
+         {KeyboardLayout::US, KeyboardLayout::SwissGerman, KeyboardLayout::French}) {
+        RecordingPlatform platform(layout);
+        const WindowHandle chat = platform.openWindow("Chat");
+        const std::string text = "a@b {x} [y] ~| {ENTER} 1\x80 \xE9\xE0\xE8\xF1\xE7 \xE4\xF6\xFC";
+        EXPECT_EQ(SendPreviewText(platform, "Chat", text, true), SendResult::Sent);
+        EXPECT_EQ(platform.received(chat), text + "\r") << static_cast<int>(layout);
+    }
 }
 
 // Umlauts in prefixes are checked through a whole send below.
@@ -165,6 +211,9 @@ TEST_F(SendPreviewTextTest, LostFocusIsReported) {
     });
     EXPECT_EQ(send("abc"), SendResult::FocusLost);
     EXPECT_EQ(platform.received(window), "ab");
+    EXPECT_EQ(
+        focusLostMessage("Chat"),
+        "Zielfenster Chat hat den Fokus verloren, der Text wurde nicht vollst\xE4ndig gesendet!");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "sending/x11/KeysymCharacters.h"
 
+#include "charset/Cp1252Table.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -21,12 +23,17 @@ TEST(Cp1252Keysyms, LatinLegacyAndUnicodeKeysymsAllCount) {
     EXPECT_EQ(cp1252FromKeysym(0xFE52), std::nullopt);     // dead_circumflex
 }
 
-TEST(Cp1252Keysyms, DeadKeysTypeTheirSpacingCharacter) {
-    EXPECT_EQ(deadKeyCharacter(0xFE52), '^');          // dead_circumflex
-    EXPECT_EQ(deadKeyCharacter(0xFE50), '`');          // dead_grave
-    EXPECT_EQ(deadKeyCharacter(0xFE51), 0xB4);         // dead_acute
-    EXPECT_EQ(deadKeyCharacter(0xFE5A), std::nullopt); // dead_caron: ˇ is not in cp1252
-    EXPECT_EQ(deadKeyCharacter('^'), std::nullopt);
+// Every printable character has a keysym of its own, which names it again.
+TEST(Cp1252Keysyms, EveryPrintableCharacterHasAKeysymThatTypesIt) {
+    EXPECT_EQ(keysymForCp1252('a'), 0x61U);
+    EXPECT_EQ(keysymForCp1252(0xE9), 0xE9U);       // eacute
+    EXPECT_EQ(keysymForCp1252(0x89), 0x01002030U); // U2030, not permille
+    for (unsigned c = 0x20; c < 0x100; ++c) {
+        const auto character = static_cast<unsigned char>(c);
+        if (isPrintableCp1252(character)) {
+            EXPECT_EQ(cp1252FromKeysym(keysymForCp1252(character)), character) << c;
+        }
+    }
 }
 
 } // namespace

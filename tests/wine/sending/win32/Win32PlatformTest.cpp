@@ -2,6 +2,7 @@
 #include "sending/FindTargetWindow.h"
 #include "sending/SendKeySequence.h"
 #include "sending/SendPreviewText.h"
+#include "support/sending/TypedTexts.h"
 #include "support/wine/TargetWindow.h"
 
 #include <gtest/gtest.h>
@@ -10,21 +11,29 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace {
 
-enum class Layout { Us, German };
+enum class Layout { Us, German, SwissGerman, French };
 
 // The X keyboard map that run-in-wine.sh loaded for this run.
 Layout currentLayout() {
-    const char* layout = std::getenv("QUIP_KEYBOARD_LAYOUT");
-    if (layout != nullptr && std::string(layout) == "de") {
+    const char* variable = std::getenv("QUIP_KEYBOARD_LAYOUT");
+    const std::string layout = variable != nullptr ? variable : "";
+    if (layout == "de") {
         return Layout::German;
     }
-    if (layout != nullptr && std::string(layout) == "us") {
+    if (layout == "ch") {
+        return Layout::SwissGerman;
+    }
+    if (layout == "fr") {
+        return Layout::French;
+    }
+    if (layout == "us") {
         return Layout::Us;
     }
-    throw std::runtime_error("QUIP_KEYBOARD_LAYOUT must be us or de");
+    throw std::runtime_error("QUIP_KEYBOARD_LAYOUT must be us, de, ch or fr");
 }
 
 class Win32Sending : public ::testing::Test {
@@ -96,17 +105,74 @@ TEST_F(Win32Sending, RestoresAMinimisedWindow) {
     EXPECT_EQ(target.received(*platform), "Ab9");
 }
 
-TEST_F(Win32Sending, TypesWhatTheLayoutHasKeysFor) {
+// Wine (8.0) carries Unicode input (KEYEVENTF_UNICODE) through for Latin-1, but turns the
+// characters that cp1252 has beyond it (€, the quotes and dashes, ...) into their nearest
+// ISO-8859-1 character or "?" (the code page of the Unix locale it runs in), and crashes on
+// some of them (ˆ). Nor does it turn Ctrl and Alt into AltGr: the characters that the layout
+// types with AltGr come out of Ctrl+Alt on their keys on Windows only. So under Wine the text
+// is every printable character but those two kinds.
+std::string typedUnderWine(SendingPlatform& platform, const std::string& text) {
+    std::string typed;
+    for (const char c : text) {
+        const auto character = static_cast<unsigned char>(c);
+        const unsigned key = platform.layoutKey(character);
+        const bool altGr = key != 0xFFFF && ((key >> 8) & 6) == 6;
+        const bool beyondLatin1 = character >= 0x80 && character < 0xA0;
+        if (!altGr && !beyondLatin1) {
+            typed += c;
+        }
+    }
+    return typed;
+}
+
+TEST_F(Win32Sending, TypesCharactersWithoutAKeyAsUnicode) {
     TargetWindow target("Quip Zielfenster");
+    // The US keyboard has no key for the umlaut and the sharp s, the German one none for é,
+    // and ^ is a dead key on the others.
+    const std::string text = typedUnderWine(*platform, "Gr\xFC\xDF"
+                                                       "e \xE9t\xE9 2^3 ^e \xE0 la cr\xE8me");
+    EXPECT_GE(text.size(), 20U);
+    EXPECT_EQ(SendPreviewText(*platform, "Quip Zielfenster", text, false), SendResult::Sent);
+    EXPECT_EQ(target.received(*platform), text);
+}
+
+TEST_F(Win32Sending, EveryPrintableCharacterArrives) {
+    TargetWindow target("Quip Zielfenster");
+    const std::string text = typedUnderWine(*platform, everyPrintableCp1252());
+    EXPECT_EQ(SendPreviewText(*platform, "Quip Zielfenster", text, true), SendResult::Sent);
+    EXPECT_EQ(target.received(*platform), text + "\r\n");
+}
+
+// The user still holds Alt of the shortcut that sent: typing waits until it is let go, or
+// lets go of it after the wait. Held, it would make every letter an Alt+letter.
+TEST_F(Win32Sending, WaitsForTheUsersModifiersOrLetsGoOfThem) {
+    TargetWindow target("Quip Zielfenster");
+    const auto userAlt = [](bool down) { keybd_event(VK_LMENU, 0, down ? 0 : KEYEVENTF_KEYUP, 0); };
+    userAlt(true);
+    ASSERT_TRUE(waitFor([&] { return platform->userHoldsModifiers(); }));
+    std::thread user([&] {
+        Sleep(300);
+        userAlt(false);
+    });
+    const SendResult first = SendPreviewText(*platform, "Quip Zielfenster",
+                                             "Gl\xFC"
+                                             "ck auf",
+                                             false);
+    user.join();
+    EXPECT_EQ(first, SendResult::Sent);
+    EXPECT_EQ(target.received(*platform), "Gl\xFC"
+                                          "ck auf");
+
+    userAlt(true);
     EXPECT_EQ(SendPreviewText(*platform, "Quip Zielfenster",
-                              "Gr\xFC\xDF"
-                              "e",
+                              " und tsch\xFC"
+                              "ss",
                               false),
               SendResult::Sent);
-    // The US keyboard has no key for the umlaut and the sharp s: they are left out.
-    EXPECT_EQ(target.received(*platform), currentLayout() == Layout::German ? "Gr\xFC\xDF"
-                                                                              "e"
-                                                                            : "Gre");
+    EXPECT_FALSE(platform->userHoldsModifiers());
+    EXPECT_EQ(target.received(*platform), "Gl\xFC"
+                                          "ck auf und tsch\xFC"
+                                          "ss");
 }
 
 TEST_F(Win32Sending, NamedKeysAndHeldModifiersReachTheWindow) {
@@ -183,16 +249,27 @@ TEST_F(Win32Sending, EnumerationStopsWhenAskedAndPassesExceptionsOn) {
 }
 
 TEST_F(Win32Sending, LooksCharactersUpInTheKeyboardLayout) {
-    if (currentLayout() == Layout::German) {
-        EXPECT_EQ(platform->layoutKey('@'), 0x0651); // AltGr+Q
+    const Layout layout = currentLayout();
+    if (layout == Layout::German || layout == Layout::SwissGerman) {
+        EXPECT_EQ(platform->layoutKey('@'),
+                  layout == Layout::German ? 0x0651 : 0x0632); // AltGr+Q, 2
         EXPECT_EQ(platform->layoutKey('z'), 0x005A);
         const unsigned umlaut = platform->layoutKey(0xFC); // ü: a key of its own
         EXPECT_EQ(umlaut >> 8, 0U);
         EXPECT_NE(umlaut & 0xFF, 0xFFU);
+    } else if (layout == Layout::French) {
+        EXPECT_EQ(platform->layoutKey('@'), 0x0630); // AltGr+0
+        EXPECT_EQ(platform->layoutKey('1'), 0x0131); // Shift+1
+        EXPECT_EQ(platform->layoutKey(0xFC), 0xFFFF);
     } else {
         EXPECT_EQ(platform->layoutKey('@'), 0x0132); // Shift+2
         EXPECT_EQ(platform->layoutKey(0xFC), 0xFFFF);
     }
+    // A dead key is no key of its character: it would change the next one.
+    const std::uint16_t circumflex = layout == Layout::Us       ? 0x0136
+                                     : layout == Layout::French ? 0x0639
+                                                                : 0xFFFF;
+    EXPECT_EQ(platform->layoutKey('^'), circumflex); // Shift+6, AltGr+9
     EXPECT_EQ(platform->layoutKey('\r'), 0x000D);
 }
 
