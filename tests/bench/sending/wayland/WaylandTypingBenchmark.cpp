@@ -7,7 +7,7 @@
 #include "sending/FindTargetWindow.h"
 #include "sending/SendKeySequence.h"
 #include "sending/wayland/WaylandPlatform.h"
-#include "support/wayland/Cp1252Texts.h"
+#include "support/sending/TypedTexts.h"
 #include "support/wayland/WaylandSession.h"
 #include "support/wayland/WaylandTargets.h"
 

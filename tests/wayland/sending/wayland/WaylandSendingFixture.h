@@ -2,7 +2,7 @@
 
 #include "sending/SendingPlatform.h"
 #include "sending/wayland/WaylandPlatform.h"
-#include "support/wayland/Cp1252Texts.h"
+#include "support/sending/TypedTexts.h"
 #include "support/wayland/WaylandSession.h"
 #include "support/wayland/WaylandTargets.h"
 #include "support/wayland/WaylandWindowList.h"
@@ -58,11 +58,6 @@ protected:
     }
 
     static WaylandTarget& target(std::size_t index) { return *targets_.at(index); }
-    static bool isQt(std::size_t index) { return index < 2; }
-    // What target `index` shows after `utf8` was typed into it.
-    static std::string asShownBy(std::size_t index, const std::string& utf8) {
-        return isQt(index) ? asQtPlainText(utf8) : utf8;
-    }
 
     static std::unique_ptr<WaylandSession> session_;
     static std::vector<std::unique_ptr<WaylandTarget>> targets_;
