@@ -63,3 +63,24 @@ std::string utf8ToCp1252(std::string_view utf8) {
     }
     return result;
 }
+
+void appendUtf8(std::string& utf8, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        utf8 += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        utf8 += static_cast<char>(0xC0 | (codePoint >> 6));
+        utf8 += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        utf8 += static_cast<char>(0xE0 | (codePoint >> 12));
+        utf8 += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+std::string cp1252ToUtf8(std::string_view cp1252) {
+    std::string utf8;
+    for (const char c : cp1252) {
+        appendUtf8(utf8, cp1252ToUnicode(static_cast<unsigned char>(c)));
+    }
+    return utf8;
+}

@@ -1,5 +1,7 @@
 #include "sending/x11/X11Windows.h"
 
+#include "charset/Utf8Text.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -96,13 +98,7 @@ void collectClientsBelow(Display* display, const X11Atoms& atoms, Window window,
 std::string latin1ToUtf8(std::string_view latin1) {
     std::string utf8;
     for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | byte >> 6);
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
+        appendUtf8(utf8, static_cast<unsigned char>(c));
     }
     return utf8;
 }

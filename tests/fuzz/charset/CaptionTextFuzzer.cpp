@@ -17,24 +17,6 @@ void check(bool condition) {
     }
 }
 
-std::string cp1252ToUtf8(std::string_view cp1252) {
-    std::string utf8;
-    for (const char c : cp1252) {
-        const char32_t u = cp1252ToUnicode(static_cast<unsigned char>(c));
-        if (u < 0x80) {
-            utf8 += static_cast<char>(u);
-        } else if (u < 0x800) {
-            utf8 += static_cast<char>(0xC0 | u >> 6);
-            utf8 += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xE0 | u >> 12);
-            utf8 += static_cast<char>(0x80 | (u >> 6 & 0x3F));
-            utf8 += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return utf8;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -18,4 +18,11 @@ TEST(Cp1252Unicode, Utf8CaptionsBecomeCp1252WithQuestionMarksForTheRest) {
     EXPECT_EQ(utf8ToCp1252(""), "");
 }
 
+// One, two and three bytes, and the unassigned 0x81, which Windows maps to U+0081.
+TEST(Cp1252Unicode, Cp1252TextsBecomeUtf8AndBack) {
+    const std::string cp1252 = "A\xFC\x80\x85\x81\xA0";
+    EXPECT_EQ(cp1252ToUtf8(cp1252), "A\xC3\xBC\xE2\x82\xAC\xE2\x80\xA6\xC2\x81\xC2\xA0");
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(cp1252)), cp1252);
+}
+
 } // namespace

@@ -1,9 +1,9 @@
 // The real main window, its own windows under XWayland as the program runs them, sending
 // through the backend it picks itself from WAYLAND_DISPLAY: sway, KWin, and KWin hiding its
 // interfaces.
+#include "support/app/ScratchProgramDirectory.h"
 #include "support/wayland/WaylandSession.h"
 #include "support/wayland/WaylandTargets.h"
-#include "support/x11/TemporaryDirectory.h"
 
 #include "app/ProgramWindows.h"
 #include "runtime/MessageBoxes.h"
@@ -30,32 +30,14 @@ const WaylandSession* home = nullptr;
 // sending on the session `sending` (WAYLAND_DISPLAY as the program finds it).
 class WaylandAppTest : public ::testing::Test {
 protected:
-    WaylandAppTest() : previous_(QDir::currentPath()) {
-        QDir::setCurrent(QString::fromStdString(directory_.path().string()));
-        QFile help(QStringLiteral("Help.rtf"));
-        EXPECT_TRUE(help.open(QIODevice::WriteOnly));
-        help.write("{\\rtf1 Hilfe}");
-        for (int page = 1; page <= TfMain::kPageCount; ++page) {
-            QFile phrases(QStringLiteral("Gitter_%1.txt").arg(page));
-            EXPECT_TRUE(phrases.open(QIODevice::WriteOnly));
-        }
-    }
     ~WaylandAppTest() override {
         fMain.reset();
         setenv("WAYLAND_DISPLAY", home->socket().c_str(), 1);
-        QDir::setCurrent(previous_);
     }
 
     void start(const WaylandSession& sending) {
         setenv("WAYLAND_DISPLAY", sending.socket().c_str(), 1);
-        QFile file(settingsFileName(QCoreApplication::applicationFilePath()));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[Options]\r\nZielFenster=Schnapsen - Chat\r\nFontSize=9\r\nPosTop=100\r\n"
-                   "PosLeft=50\r\nWidth=400\r\nHeight=500\r\nFirstExecution=0\r\nSendEnter=1\r\n");
-        for (int page = 1; page <= TfMain::kPageCount; ++page) {
-            file.write("GridHeight" + QByteArray::number(page) + "=50\r\n");
-        }
-        file.close();
+        ScratchProgramDirectory::writeSettings(true);
         fMain = createProgramWindows();
         fMain->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(fMain.get()));
@@ -74,8 +56,7 @@ private:
         boxes << box.text;
         return MessageBoxAnswer::Ok;
     }};
-    TemporaryDirectory directory_;
-    QString previous_;
+    ScratchProgramDirectory directory_;
 };
 
 } // namespace

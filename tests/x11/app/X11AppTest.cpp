@@ -1,3 +1,4 @@
+#include "support/app/ScratchProgramDirectory.h"
 #include "support/x11/X11AppSession.h"
 #include "support/x11/X11TestSession.h"
 
@@ -27,37 +28,12 @@ namespace {
 // The program in a scratch directory whose settings name the chat window as the target.
 class X11AppTest : public ::testing::Test {
 protected:
-    X11AppTest() : previous_(QDir::currentPath()) {
-        QDir::setCurrent(QString::fromStdString(directory_.path().string()));
-        QFile help(QStringLiteral("Help.rtf"));
-        EXPECT_TRUE(help.open(QIODevice::WriteOnly));
-        help.write("{\\rtf1 Hilfe}");
-        for (int page = 1; page <= TfMain::kPageCount; ++page) {
-            QFile phrases(QStringLiteral("Gitter_%1.txt").arg(page));
-            EXPECT_TRUE(phrases.open(QIODevice::WriteOnly));
-        }
-    }
-    ~X11AppTest() override {
-        fMain.reset();
-        QDir::setCurrent(previous_);
-    }
+    ~X11AppTest() override { fMain.reset(); }
 
-    static QString settingsFile() {
-        return settingsFileName(QCoreApplication::applicationFilePath());
-    }
-    static void writeSettings(bool sendEnter) {
-        QFile file(settingsFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[Options]\r\nZielFenster=Schnapsen - Chat\r\nFontSize=9\r\nPosTop=100\r\n"
-                   "PosLeft=50\r\nWidth=400\r\nHeight=500\r\nFirstExecution=0\r\nSendEnter=");
-        file.write(sendEnter ? "1\r\n" : "0\r\n");
-        for (int page = 1; page <= TfMain::kPageCount; ++page) {
-            file.write("GridHeight" + QByteArray::number(page) + "=50\r\n");
-        }
-    }
+    static QString settingsFile() { return ScratchProgramDirectory::settingsFile(); }
 
     void start(bool sendEnter) {
-        writeSettings(sendEnter);
+        ScratchProgramDirectory::writeSettings(sendEnter);
         fMain = createProgramWindows();
         fMain->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(fMain.get()));
@@ -76,8 +52,7 @@ private:
         ADD_FAILURE() << box.text.toStdString();
         return MessageBoxAnswer::Ok;
     }};
-    TemporaryDirectory directory_;
-    QString previous_;
+    ScratchProgramDirectory directory_;
 };
 
 } // namespace
