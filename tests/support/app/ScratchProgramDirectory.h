@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProgramWindows.h"
 #include "app/TfMain.h"
 #include "runtime/SettingsPath.h"
 
@@ -7,13 +8,19 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 // The current directory of a test that starts the real program on a real desktop: a help
 // file, seven empty phrase pages, and settings that name "Schnapsen - Chat" as the target.
-// The directory before is current again at the end.
+// The directory before is current again at the end. The program is started in it and
+// sent from as a user does.
 class ScratchProgramDirectory {
 public:
     ScratchProgramDirectory() : previous_(QDir::currentPath()) {
@@ -44,6 +51,21 @@ public:
         for (int page = 1; page <= TfMain::kPageCount; ++page) {
             file.write("GridHeight" + QByteArray::number(page) + "=50\r\n");
         }
+    }
+
+    // The program's windows made from those files and the main window shown.
+    static std::unique_ptr<TfMain> startProgram(bool sendEnter) {
+        writeSettings(sendEnter);
+        std::unique_ptr<TfMain> main = createProgramWindows();
+        main->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+        return main;
+    }
+
+    // What the user does: the text in the preview box, then a click on Senden.
+    static void send(TfMain& main, const QString& text) {
+        main.Memo1->setPlainText(text);
+        main.btn_Send->click();
     }
 
 private:

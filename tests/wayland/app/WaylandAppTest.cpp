@@ -37,16 +37,10 @@ protected:
 
     void start(const WaylandSession& sending) {
         setenv("WAYLAND_DISPLAY", sending.socket().c_str(), 1);
-        ScratchProgramDirectory::writeSettings(true);
-        fMain = createProgramWindows();
-        fMain->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(fMain.get()));
+        fMain = ScratchProgramDirectory::startProgram(true);
     }
 
-    void send(const QString& text) {
-        fMain->Memo1->setPlainText(text);
-        fMain->btn_Send->click();
-    }
+    void send(const QString& text) { ScratchProgramDirectory::send(*fMain, text); }
 
     std::unique_ptr<TfMain> fMain;
     QStringList boxes;

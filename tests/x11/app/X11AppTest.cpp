@@ -32,17 +32,9 @@ protected:
 
     static QString settingsFile() { return ScratchProgramDirectory::settingsFile(); }
 
-    void start(bool sendEnter) {
-        ScratchProgramDirectory::writeSettings(sendEnter);
-        fMain = createProgramWindows();
-        fMain->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(fMain.get()));
-    }
+    void start(bool sendEnter) { fMain = ScratchProgramDirectory::startProgram(sendEnter); }
 
-    void send(const QString& text) {
-        fMain->Memo1->setPlainText(text);
-        fMain->btn_Send->click();
-    }
+    void send(const QString& text) { ScratchProgramDirectory::send(*fMain, text); }
 
     std::unique_ptr<TfMain> fMain;
 
