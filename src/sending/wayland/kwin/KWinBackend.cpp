@@ -4,6 +4,8 @@
 #include "sending/wayland/WaylandConnection.h"
 #include "sending/wayland/WaylandSeat.h"
 
+#include <thread>
+
 namespace {
 
 constexpr std::uint32_t kLeftShift = 42, kLeftCtrl = 29, kLeftAlt = 56;
@@ -52,11 +54,10 @@ void KWinBackend::readLayout() {
 
 void KWinBackend::prepare(std::u32string_view text) {
     readLayout();
-    composedText_ = false;
     for (const char32_t c : text) {
-        const Strokes& strokes = strokesFor(c);
-        composedText_ = composedText_ || (strokes && strokes->size() > 1);
+        strokesFor(c);
     }
+    lastComposed_ = false;
 }
 
 const KWinBackend::Strokes& KWinBackend::strokesFor(char32_t character) {
@@ -89,13 +90,20 @@ void KWinBackend::typeCharacter(char32_t character) {
     if (!canType(character)) {
         return;
     }
-    for (const KeyStroke& s : *strokesFor(character)) {
+    const std::vector<KeyStroke>& strokes = *strokesFor(character);
+    const bool composed = strokes.size() > 1;
+    if (composed && !lastComposed_) {
+        std::this_thread::sleep_for(kBeforeCompositionPause);
+    }
+    lastComposed_ = composed;
+    for (const KeyStroke& s : strokes) {
         press(s);
     }
     connection_.flush();
 }
 
 void KWinBackend::modifier(HeldModifier modifier, bool down) {
+    lastComposed_ = false;
     input_.key(modifier == HeldModifier::Shift  ? kLeftShift
                : modifier == HeldModifier::Ctrl ? kLeftCtrl
                                                 : kLeftAlt,
@@ -104,6 +112,7 @@ void KWinBackend::modifier(HeldModifier modifier, bool down) {
 }
 
 void KWinBackend::namedKey(std::uint32_t evdev, bool down) {
+    lastComposed_ = false;
     input_.key(evdev, down);
     connection_.flush();
 }

@@ -22,10 +22,11 @@ class KWinBackend : public WaylandBackend {
 public:
     // Unpaced, KWin lost whole texts and cut clients off.
     static constexpr std::chrono::microseconds kCharacterPause{1000};
-    // Qt targets put composed characters out of place when keys came faster than about one
-    // per 10 ms (Chromium took 1 ms): a text that needs dead keys goes at this pace. A Qt
-    // target starved of processor time still misplaces characters now and then.
-    static constexpr std::chrono::microseconds kComposedTextPause{10000};
+    // A Qt target commits a composed character the moment it reads the composition's last
+    // key, but hands on plain keys later, after the whole batch of events it read with
+    // them: a plain character read in one batch with a composition that follows it comes
+    // out after it. So the plain keys before a composition get this long to be read alone.
+    static constexpr std::chrono::milliseconds kBeforeCompositionPause{50};
 
     // Throws std::runtime_error when KWin does not let us have its window list and fake
     // input.
@@ -41,9 +42,7 @@ public:
     void modifier(HeldModifier modifier, bool down) override;
     void namedKey(std::uint32_t evdev, bool down) override;
     bool capsLockOn() override { return keyState_.capsLockOn(); }
-    std::chrono::microseconds characterPause() const override {
-        return composedText_ ? kComposedTextPause : kCharacterPause;
-    }
+    std::chrono::microseconds characterPause() const override { return kCharacterPause; }
 
 private:
     using Strokes = std::optional<std::vector<KeyStroke>>;
@@ -60,5 +59,6 @@ private:
     std::uint32_t layoutSerial_ = 0;
     std::uint32_t layoutGroup_ = 0;
     std::map<char32_t, Strokes> strokes_;
-    bool composedText_ = false;
+    // Whether the last character typed was a composition: plain keys came in between if not.
+    bool lastComposed_ = false;
 };
