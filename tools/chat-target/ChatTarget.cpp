@@ -62,8 +62,13 @@ int main(int argc, char* argv[]) {
     const QString outputPath = parser.value(output);
     if (!outputPath.isEmpty()) {
         writeText(outputPath, QString());
-        QObject::connect(&box, &QPlainTextEdit::textChanged,
-                         [&] { writeText(outputPath, typedText(box)); });
+        // Written once the keys pause: a file replaced after every key kept the target so
+        // busy that it read keys in large batches, unlike a chat window in real use.
+        auto* settle = new QTimer(&box);
+        settle->setSingleShot(true);
+        settle->setInterval(20);
+        QObject::connect(settle, &QTimer::timeout, [&] { writeText(outputPath, typedText(box)); });
+        QObject::connect(&box, &QPlainTextEdit::textChanged, settle, qOverload<>(&QTimer::start));
     }
 
     if (parser.isSet(hidden)) {
