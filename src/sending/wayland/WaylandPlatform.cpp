@@ -30,15 +30,6 @@ std::uint32_t toId(WindowHandle handle) {
     return static_cast<std::uint32_t>(handle);
 }
 
-// Every character cp1252 can type, for a send whose text the platform was not shown.
-std::u32string everyCp1252Character() {
-    std::u32string text;
-    for (int byte = 0x20; byte <= 0xFF; ++byte) {
-        text += cp1252ToUnicode(static_cast<unsigned char>(byte));
-    }
-    return text;
-}
-
 // The glue between the sending core and a Wayland backend: handles are window ids, and a
 // typed character's code is the character itself (typedCharacterCode).
 class WaylandPlatform : public SendingPlatform {
@@ -111,14 +102,8 @@ public:
     }
 
     std::uint16_t layoutKey(unsigned char character) override {
-        const bool typeable = guarded(false, [&] {
-            if (!prepared_) {
-                // Asked outside a send: every character cp1252 has is made ready.
-                prepared_ = true;
-                backend_->prepare(everyCp1252Character());
-            }
-            return backend_->canType(cp1252ToUnicode(character));
-        });
+        const bool typeable =
+            guarded(false, [&] { return backend_->canType(cp1252ToUnicode(character)); });
         if (typeable) {
             return typedCharacterCode(character);
         }
@@ -145,7 +130,6 @@ public:
         for (const char c : characters) {
             text += cp1252ToUnicode(static_cast<unsigned char>(c));
         }
-        prepared_ = true;
         guarded(false, [&] {
             backend_->prepare(text);
             return true;
@@ -224,7 +208,6 @@ private:
     std::unique_ptr<WaylandConnection> connection_;
     std::unique_ptr<WaylandSeat> seat_;
     std::unique_ptr<WaylandBackend> backend_;
-    bool prepared_ = false;
     bool lost_ = false;
     std::string untyped_;
 };

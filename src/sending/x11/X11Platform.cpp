@@ -8,12 +8,13 @@
 #include "sending/x11/X11KeyInjector.h"
 #include "sending/x11/X11KeylessCharacters.h"
 #include "sending/x11/X11Keymap.h"
+#include "sending/x11/X11KeysDown.h"
 #include "sending/x11/X11Windows.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
-#include <array>
+#include <bitset>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -134,13 +135,12 @@ private:
     // The modifier keys down now that we do not hold.
     std::vector<KeyCode> userModifierKeys() {
         takeEvents();
-        std::array<char, 32> down{};
-        XQueryKeymap(display_.get(), down.data());
+        const std::bitset<256> down = keysDown(display_.get());
         std::vector<KeyCode> keys;
         for (int key = 8; key < 256; ++key) {
             const auto code = static_cast<KeyCode>(key);
-            if ((down[static_cast<std::size_t>(key) / 8] & (1 << (key % 8))) != 0 &&
-                keymap_.isModifierKey(code) && !injector_.holds(code)) {
+            if (down[static_cast<std::size_t>(key)] && keymap_.isModifierKey(code) &&
+                !injector_.holds(code)) {
                 keys.push_back(code);
             }
         }

@@ -2,19 +2,16 @@
 
 #include "sending/x11/KeysymCharacters.h"
 #include "sending/x11/X11ErrorTrap.h"
+#include "sending/x11/X11KeysDown.h"
 
 #include <algorithm>
-#include <array>
+#include <bitset>
 
 namespace {
 
 // The canonical key types that every XKB keymap starts with.
 constexpr int kOneLevelType = XkbOneLevelIndex;
 constexpr int kTwoLevelType = XkbTwoLevelIndex;
-
-bool isDown(const std::array<char, 32>& keys, int key) {
-    return (keys[static_cast<std::size_t>(key) / 8] & (1 << (key % 8))) != 0;
-}
 
 } // namespace
 
@@ -40,12 +37,11 @@ void X11SpareKeys::findSpareKeys() {
         return;
     }
     // A key held now would go up on its new symbol.
-    std::array<char, 32> down{};
-    XQueryKeymap(display_, down.data());
+    const std::bitset<256> down = keysDown(display_);
     // From the top down: the low keycodes are the ones real keyboards send.
     for (int key = xkb->max_key_code; key >= xkb->min_key_code; --key) {
         if (XkbKeyNumGroups(xkb, key) == 0 && xkb->map->modmap[key] == 0 &&
-            !XkbKeyHasActions(xkb, key) && !isDown(down, key)) {
+            !XkbKeyHasActions(xkb, key) && !down[static_cast<std::size_t>(key)]) {
             spare_.push_back(static_cast<KeyCode>(key));
         }
     }
